@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cli/options.h"
+#include "engine/ignore_list.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvanta::cli {
+
+// What one file gave: the output box text, or the message that stopped it.
+struct FileReport {
+    bool ok = false;
+    std::string boxText;      // CR LF line ends, as the output box holds it
+    std::string errorMessage; // set when !ok
+    std::int64_t wordsFound = -1;
+    std::string json; // one JSON object, when JSON output was asked for
+};
+
+FileReport AnalyseFile(const std::string& file, const Options& options,
+                       const IgnoreList& ignoreList);
+
+// CR LF (and lone CR) written as newline, with a final newline added when missing.
+std::string AsTerminalText(std::string_view boxText);
+
+} // namespace orvanta::cli

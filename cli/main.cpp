@@ -1,0 +1,91 @@
+// orvanta-cli: the analysis engine without the window, for batch use and tests.
+#include "cli/file_report.h"
+#include "cli/options.h"
+#include "engine/analysis_run.h"
+#include "engine/output.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifndef ORVANTA_VERSION
+#define ORVANTA_VERSION "1.0"
+#endif
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFileFailed = 2;
+constexpr int kExitUsage = 64;
+
+// The limit boxes' checks, as when the user leaves a box: a rejected text is replaced by the
+// default and its message shown (here on standard error).
+void CheckLimitTexts(orvanta::cli::Options& options) {
+    const auto apply = [](std::string& text, const orvanta::LimitBoxCheck& check) {
+        if (!check.message.empty()) {
+            std::cerr << "orvanta-cli: " << check.message << '\n';
+        }
+        text = check.finalText;
+    };
+    if (options.maxKeywordsGiven) {
+        apply(options.settings.MaxNumKeywordsInMetaTag,
+              orvanta::CheckMaxKeywordsBox(options.settings.MaxNumKeywordsInMetaTag));
+    }
+    if (options.maxBytesGiven) {
+        apply(options.settings.MaxNumBytesInMetaTag,
+              orvanta::CheckMaxBytesBox(options.settings.MaxNumBytesInMetaTag));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace orvanta::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    ParseResult parsed = ParseOptions(args);
+    if (!parsed.error.empty()) {
+        std::cerr << "orvanta-cli: " << parsed.error << "\n"
+                  << "Try 'orvanta-cli --help' for more information.\n";
+        return kExitUsage;
+    }
+    Options& options = parsed.options;
+    if (options.help) {
+        std::cout << UsageText();
+        return kExitOk;
+    }
+    if (options.version) {
+        std::cout << "orvanta-cli " << ORVANTA_VERSION << '\n';
+        return kExitOk;
+    }
+
+    CheckLimitTexts(options);
+    const orvanta::WordsToIgnoreNormalised ignore =
+        orvanta::NormaliseWordsToIgnore(options.settings.WordsToIgnore);
+    options.settings.WordsToIgnore = ignore.boxText;
+    const orvanta::IgnoreList ignoreList(ignore.listText);
+
+    int status = kExitOk;
+    const bool headed = options.files.size() > 1 && options.format == Format::Text;
+    bool first = true;
+    for (const std::string& file : options.files) {
+        const FileReport report = AnalyseFile(file, options, ignoreList);
+        if (options.format == Format::Json) {
+            std::cout << report.json << '\n';
+        } else if (report.ok || !report.boxText.empty()) {
+            if (headed) {
+                std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
+            }
+            std::cout << AsTerminalText(report.boxText);
+            first = false;
+        }
+        std::cout.flush();
+        if (!report.ok) {
+            std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
+            status = kExitFileFailed;
+        } else if (options.stats && report.wordsFound >= 0) {
+            std::cerr << orvanta::WordsFoundCaption(report.wordsFound) << '\n';
+        }
+    }
+    return status;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/settings.h"
+
+#include <string>
+#include <vector>
+
+namespace orvanta::cli {
+
+enum class Mode { GenerateTag, ListWords, ShowExisting };
+enum class Format { Text, Json };
+
+struct Options {
+    Mode mode = Mode::GenerateTag;
+    Format format = Format::Text;
+    bool stats = false;
+    bool help = false;
+    bool version = false;
+    Settings settings;
+    bool ignoreGiven = false;
+    bool maxKeywordsGiven = false;
+    bool maxBytesGiven = false;
+    std::vector<std::string> files;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error; // non-empty: a usage error
+};
+
+// Parses the command line (argv[0] excluded). Later options override earlier ones, so
+// "--settings FILE" followed by options starts from the saved settings and changes some.
+ParseResult ParseOptions(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+} // namespace orvanta::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orvanta {
+
+struct Settings;
+class IgnoreList;
+
+// Everything an analysis run needs from whoever drives it. The run reads settings() and
+// ignoreList() afresh at every use, so a host may change them while a run is under way.
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+
+    virtual const Settings& settings() const = 0;
+    virtual const IgnoreList& ignoreList() const = 0;
+
+    // A distinct word entered the table; wordCount is the number of distinct words so far.
+    virtual void wordAdded(std::string_view word, std::int64_t wordCount) {
+        (void)word;
+        (void)wordCount;
+    }
+    // Called after every scanner step and after every line: the place to serve an event loop.
+    virtual void yieldPoint() {}
+    // Asked after every non-empty line; true ends the run as stopped.
+    virtual bool stopRequested() { return false; }
+};
+
+} // namespace orvanta

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace orvanta {
+
+struct WordEntry {
+    std::string text;
+    std::int64_t frequency = 0;
+    float keyValue = 0.0f;
+};
+
+// The table of distinct words of one run, in ranking order: non-increasing key value, and among
+// equal key values the entry that reached its value first stands first. Instead of shifting
+// entries after every occurrence, each entry remembers when its value last changed, and the order
+// is derived from (value, that moment) when it is needed; a hash index finds entries by text.
+// Callers see exactly what a table kept sorted after every occurrence would show, including
+// "first entry in ranking order" wherever several entries qualify.
+class WordTable {
+public:
+    // Plural folding: finds the first entry in ranking order that forms a singular/plural pair
+    // with the word. When the entry is the singular, the word is counted under it; when the entry
+    // is the plural, the entry becomes the singular. Returns the word to count.
+    std::string foldPlural(std::string_view word);
+
+    // Counts one occurrence under the first entry with exactly this text, or makes a new entry.
+    // Returns true when the word was new.
+    bool countWord(const std::string& word, float weight);
+
+    std::int64_t wordCount() const { return static_cast<std::int64_t>(slots_.size()); }
+
+    // Entries in ranking order.
+    std::vector<WordEntry> ranked() const;
+
+private:
+    struct Slot {
+        WordEntry entry;
+        std::uint64_t stamp = 0; // when the key value last changed
+    };
+    bool ranksBefore(std::size_t a, std::size_t b) const;
+    // The best-ranked entry with this text; npos when none.
+    std::size_t firstWithText(const std::string& text) const;
+
+    std::vector<Slot> slots_;
+    std::unordered_multimap<std::string, std::size_t> byText_;
+    std::uint64_t clock_ = 0;
+};
+
+// End of a completed run: drop the words counted fewer than minimumFrequency times (order kept),
+// then scale the key values so that the top word has exactly 100.
+void ApplyMinFrequency(std::vector<WordEntry>& ranked, std::int64_t minimumFrequency);
+void NormaliseKeyValues(std::vector<WordEntry>& ranked);
+
+} // namespace orvanta

@@ -1,0 +1,91 @@
+#include "util/string_utils.h"
+
+namespace orvanta::text {
+
+std::size_t SkipSpaces(std::u32string_view s, std::size_t p) {
+    std::size_t q = (p == kBeforeStart) ? 0 : (p >= s.size() ? s.size() : p + 1);
+    while (q < s.size() && s[q] == kSpace) {
+        ++q;
+    }
+    return q;
+}
+
+std::size_t FindFirstOf(std::u32string_view s, std::size_t p, std::u32string_view set) {
+    if (set.empty() || p >= s.size()) {
+        return s.size();
+    }
+    const std::size_t at = s.find_first_of(set, p);
+    return at == std::u32string_view::npos ? s.size() : at;
+}
+
+std::size_t LetterRunLength(std::u32string_view s, std::size_t p) {
+    std::size_t q = p;
+    while (q < s.size() && IsLetter(s[q])) {
+        ++q;
+    }
+    return q > p ? q - p : 0;
+}
+
+void KeepSignedDigits(std::string& s, bool allowMinus) {
+    bool digitSeen = false;
+    bool plusSeen = false;
+    bool minusSeen = false;
+    std::string kept;
+    kept.reserve(s.size());
+    for (const char c : s) {
+        if (c >= '0' && c <= '9') {
+            kept.push_back(c);
+            digitSeen = true;
+        } else if (c == '+' && !digitSeen && !plusSeen) {
+            kept.push_back(c);
+            plusSeen = true;
+        } else if (c == '-' && allowMinus && !digitSeen && !minusSeen) {
+            kept.push_back(c);
+            minusSeen = true;
+        }
+    }
+    s = std::move(kept);
+}
+
+std::size_t CountChar(std::u32string_view s, char32_t c) {
+    std::size_t n = 0;
+    for (const char32_t x : s) {
+        n += (x == c) ? 1 : 0;
+    }
+    return n;
+}
+
+std::u32string RemoveSpaces(std::u32string_view s) {
+    std::u32string out;
+    out.reserve(s.size());
+    for (const char32_t c : s) {
+        if (c != kSpace) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+void RemoveChars(std::string& s, std::string_view set) {
+    std::erase_if(s, [set](char c) { return set.find(c) != std::string_view::npos; });
+}
+
+std::u32string_view TrimSpaces(std::u32string_view s) {
+    const std::size_t first = s.find_first_not_of(kSpace);
+    if (first == std::u32string_view::npos) {
+        return {};
+    }
+    const std::size_t last = s.find_last_not_of(kSpace);
+    return s.substr(first, last - first + 1);
+}
+
+std::string_view TrimSpaces(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = s.find_last_not_of(' ');
+    return s.substr(first, last - first + 1);
+}
+
+} // namespace orvanta::text

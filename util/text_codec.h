@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvanta::text {
+
+// Decodes one line of a document: as UTF-8 when its bytes are valid UTF-8 (RFC 3629: no overlong
+// forms, no surrogates, nothing above U+10FFFF), otherwise as Windows-1252. Pages in the wild are
+// a mix of both, and a line that is not valid UTF-8 is almost always a legacy single-byte page.
+std::u32string DecodeLine(std::string_view bytes);
+
+bool IsValidUtf8(std::string_view bytes);
+std::u32string DecodeUtf8(std::string_view validBytes);
+std::u32string DecodeWindows1252(std::string_view bytes);
+
+std::string ToUtf8(std::u32string_view text);
+void AppendUtf8(std::string& out, char32_t c);
+
+// Decodes UTF-8 coming from the host (box texts); invalid sequences fall back to Windows-1252.
+inline std::u32string FromHostText(std::string_view utf8) { return DecodeLine(utf8); }
+
+} // namespace orvanta::text
