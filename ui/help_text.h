@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace orvanta::ui {
+
+// The text of the help window; manualAddress is where the illustrated manual can be found.
+// Lines are separated by "\n".
+QString HelpText(const QString& manualAddress);
+
+} // namespace orvanta::ui

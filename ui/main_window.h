@@ -1,0 +1,168 @@
+#pragma once
+
+#include "engine/analysis_run.h"
+#include "engine/ignore_list.h"
+#include "engine/run_host.h"
+#include "engine/settings.h"
+#include "engine/word_table.h"
+#include "ui/user_dialogs.h"
+#include "ui/yield_throttle.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orvanta::ui {
+
+class HelpWindow;
+class LinkLabel;
+
+struct MainWindowOptions {
+    QString stateFilePath;
+    UserDialogs* dialogs = nullptr; // not owned; must outlive the window
+    // The analysis itself; replaceable so that the window's handling of every outcome can be
+    // exercised without crafting documents that fail to read.
+    std::function<RunResult(const std::string&, RunHost&)> runAnalysis = RunAnalysis;
+    // What ending the program means once the settings are saved.
+    std::function<void()> endProgram;
+};
+
+// The program's working window. It holds every option in its controls and mirrors them into a
+// Settings record on every change, which the engine reads while it runs.
+class MainWindow final : public QWidget, public RunHost {
+    Q_OBJECT
+public:
+    // Builds the window and restores the settings; the window is not shown yet.
+    explicit MainWindow(MainWindowOptions options);
+    ~MainWindow() override;
+
+    // Shows the window and puts the focus where the user's next step is.
+    void start();
+
+    const Settings& settings() const override { return settings_; }
+    const IgnoreList& ignoreList() const override { return ignoreList_; }
+    void wordAdded(std::string_view word, std::int64_t wordCount) override;
+    void yieldPoint() override;
+    bool stopRequested() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Window building.
+    void createControls();
+    void createBottomStrip();
+    void setTabOrder();
+    void connectHandlers();
+
+    // Procedures other parts of the window call.
+    void setDefaults(bool keepTexts);
+    void setFocusToNextStep();
+    void enableCommands(bool enabled);
+    void showControlsFrom(const Settings& settings);
+    void readSettingsFromControls();
+    void loadState();
+    void saveState();
+    void showMessage(const QString& text, const QString& title, MessageIcon icon);
+
+    // Event handlers.
+    void onOptionChanged();
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void cmdReset_Click();
+    void cmdClearInputFile_Click();
+    void cmdClearWordsToIgnore_Click();
+    void cmdClearBeginMetaTagWith_Click();
+    void cmdHelp_Click();
+    void cmdInputFile_Click();
+    void txbInputFile_LostFocus();
+    void txbWordsToIgnore_LostFocus();
+    void txbMaxNumKeywordsInMetaTag_LostFocus();
+    void txbMaxNumBytesInMetaTag_LostFocus();
+    void validateInputFile(const QString& path);
+    void cmdListWords_Click();
+    void cmdGenerateKeywordMetaTag_Click();
+    void cmdShowExistingKeywordMetaTag_Click();
+    void cmdCopyToClipboard_Click();
+    void chkLargeWindow_Click();
+    void lblVostrelSystems_Click();
+    void lblOnlineDocumentation_Click();
+
+    // Runs.
+    void runAnalysis(bool generateTag);
+    bool readInputFileForRun(std::string& path);
+    void writeOutput(bool generateTag);
+    void flushProgress();
+    void setOutputText(const QString& text);
+
+    MainWindowOptions options_;
+    Settings settings_;
+    IgnoreList ignoreList_;
+    std::vector<WordEntry> words_;
+
+    bool loading_ = false;
+    bool analysisCurrent_ = false;
+    bool running_ = false;
+    bool stopRequested_ = false;
+    bool ending_ = false;
+    bool settingControls_ = false;
+    bool inputFileLeftByEnter_ = false;
+    int normalHeight_ = 0; // twips, outer height at start-up
+
+    YieldThrottle throttle_;
+    std::string pendingWords_;
+    std::int64_t pendingWordCount_ = -1;
+
+    QPushButton* cmdInputFile_ = nullptr;
+    QLineEdit* txbInputFile_ = nullptr;
+    QPushButton* cmdClearInputFile_ = nullptr;
+    QCheckBox* chkIgnoreCommonWords_ = nullptr;
+    QCheckBox* chkIgnoreShortWords_ = nullptr;
+    QComboBox* cboShortWordSize_ = nullptr;
+    QLabel* lblCharsOrLess_ = nullptr;
+    QPushButton* cmdReset_ = nullptr;
+    QLabel* lblIgnoreTheseWords_ = nullptr;
+    QLineEdit* txbWordsToIgnore_ = nullptr;
+    QPushButton* cmdClearWordsToIgnore_ = nullptr;
+    QLabel* lblBeginMetaTagWith_ = nullptr;
+    QLineEdit* txbBeginMetaTagWith_ = nullptr;
+    QPushButton* cmdClearBeginMetaTagWith_ = nullptr;
+    QLabel* lblThresholdFrequency_ = nullptr;
+    QComboBox* cboThresholdFrequency_ = nullptr;
+    QLabel* lblExistingkeywordsWeight_ = nullptr;
+    QComboBox* cboExistingKeywordsWeight_ = nullptr;
+    QPushButton* cmdShowExistingKeywordMetaTag_ = nullptr;
+    QLabel* lblTableWeight_ = nullptr;
+    QComboBox* cboTableWeight_ = nullptr;
+    QLabel* lblBoldWeight_ = nullptr;
+    QComboBox* cboBoldWeight_ = nullptr;
+    QLabel* lblMaxNumKeywords_ = nullptr;
+    QLineEdit* txbMaxNumKeywordsInMetaTag_ = nullptr;
+    QPushButton* cmdListWords_ = nullptr;
+    QLabel* lblNumberOfWords_ = nullptr;
+    QLabel* lblMaxNumBytes_ = nullptr;
+    QLineEdit* txbMaxNumBytesInMetaTag_ = nullptr;
+    QCheckBox* chkLargeWindow_ = nullptr;
+    QPushButton* cmdGenerateKeywordMetaTag_ = nullptr;
+    QPlainTextEdit* txbMetaTag_ = nullptr;
+    QWidget* Frame1_ = nullptr;
+    QPushButton* cmdHelp_ = nullptr;
+    QPushButton* cmdCopyToClipboard_ = nullptr;
+    QPushButton* cmdQuit_ = nullptr;
+    QLabel* lblNotice_ = nullptr;
+    LinkLabel* lblVostrelSystems_ = nullptr;
+    LinkLabel* lblOnlineDocumentation_ = nullptr;
+
+    QPointer<HelpWindow> help_;
+};
+
+} // namespace orvanta::ui

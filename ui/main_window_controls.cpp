@@ -1,0 +1,220 @@
+// Building the main window: every control at its drawn position, with its caption, font and
+// colour, and the order in which Tab visits them.
+
+#include "ui/link_label.h"
+#include "ui/main_window.h"
+#include "ui/twip_scale.h"
+#include "ui/window_fonts.h"
+#include "ui/window_geometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orvanta::ui {
+
+namespace {
+
+constexpr int kClientWidth = 9450;
+constexpr int kClientHeight = 6450;
+
+const QColor kBackground(192, 255, 192);
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const TwipScale& scale, int left, int top,
+              int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(scale.rect(left, top, width, height));
+    return widget;
+}
+
+QFont LargeCaption() {
+    return CaptionFont(9.75, true);
+}
+
+QComboBox* DigitList(QWidget* parent, int first) {
+    auto* list = new QComboBox(parent);
+    for (int digit = first; digit <= 9; ++digit) {
+        list->addItem(QString::number(digit));
+    }
+    return list;
+}
+
+} // namespace
+
+void MainWindow::createControls() {
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(CaptionFont(8.25, true));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const TwipScale s(logicalDpiY());
+    setFixedSize(s.px(kClientWidth), s.px(kClientHeight));
+
+    cmdInputFile_ = Place(new QPushButton(QStringLiteral("Input file"), this), "cmdInputFile", s,
+                          105, 80, 1380, 360);
+    cmdInputFile_->setFont(LargeCaption());
+    txbInputFile_ = Place(new QLineEdit(this), "txbInputFile", s, 1575, 105, 6990, 330);
+    txbInputFile_->setFont(FixedPitchFont(8.25));
+    cmdClearInputFile_ = Place(new QPushButton(QStringLiteral("Clear"), this), "cmdClearInputFile",
+                               s, 8650, 105, 700, 300);
+
+    chkIgnoreCommonWords_ = Place(new QCheckBox(QStringLiteral("Ignore common words"), this),
+                                  "chkIgnoreCommonWords", s, 105, 525, 2850, 330);
+    chkIgnoreCommonWords_->setFont(LargeCaption());
+    chkIgnoreShortWords_ = Place(new QCheckBox(QStringLiteral("Ignore words with"), this),
+                                 "chkIgnoreShortWords", s, 3675, 525, 2220, 330);
+    chkIgnoreShortWords_->setFont(LargeCaption());
+    cboShortWordSize_ = Place(DigitList(this, 1), "cboShortWordSize", s, 5880, 540, 645, 315);
+    lblCharsOrLess_ = Place(new QLabel(QStringLiteral("characters or less"), this),
+                            "lblCharsOrLess", s, 6615, 570, 1905, 330);
+    lblCharsOrLess_->setFont(LargeCaption());
+    cmdReset_ =
+        Place(new QPushButton(QStringLiteral("Reset"), this), "cmdReset", s, 8650, 525, 700, 300);
+
+    lblIgnoreTheseWords_ = Place(new QLabel(QStringLiteral("Ignore these words:"), this),
+                                 "lblIgnoreTheseWords", s, 105, 945, 2325, 330);
+    lblIgnoreTheseWords_->setFont(LargeCaption());
+    txbWordsToIgnore_ = Place(new QLineEdit(this), "txbWordsToIgnore", s, 2250, 945, 6320, 330);
+    txbWordsToIgnore_->setFont(FixedPitchFont(8.25));
+    cmdClearWordsToIgnore_ = Place(new QPushButton(QStringLiteral("Clear"), this),
+                                   "cmdClearWordsToIgnore", s, 8655, 945, 700, 300);
+
+    lblBeginMetaTagWith_ = Place(new QLabel(QStringLiteral("Begin meta tag with:"), this),
+                                 "lblBeginMetaTagWith", s, 105, 1365, 2325, 330);
+    lblBeginMetaTagWith_->setFont(LargeCaption());
+    txbBeginMetaTagWith_ =
+        Place(new QLineEdit(this), "txbBeginMetaTagWith", s, 2250, 1365, 6320, 330);
+    txbBeginMetaTagWith_->setFont(FixedPitchFont(8.25));
+    cmdClearBeginMetaTagWith_ = Place(new QPushButton(QStringLiteral("Clear"), this),
+                                      "cmdClearBeginMetaTagWith", s, 8655, 1365, 700, 300);
+
+    lblThresholdFrequency_ = Place(new QLabel(QStringLiteral("Min. frequency:"), this),
+                                   "lblThresholdFrequency", s, 105, 1815, 2325, 330);
+    lblThresholdFrequency_->setFont(LargeCaption());
+    cboThresholdFrequency_ =
+        Place(DigitList(this, 1), "cboThresholdFrequency", s, 1785, 1800, 645, 315);
+    lblExistingkeywordsWeight_ =
+        Place(new QLabel(QStringLiteral("Existing keywords weight:"), this),
+              "lblExistingkeywordsWeight", s, 2520, 1815, 2745, 330);
+    lblExistingkeywordsWeight_->setFont(LargeCaption());
+    cboExistingKeywordsWeight_ =
+        Place(DigitList(this, 0), "cboExistingKeywordsWeight", s, 5250, 1800, 645, 315);
+    cmdShowExistingKeywordMetaTag_ =
+        Place(new QPushButton(QStringLiteral("Show existing  keywords"), this),
+              "cmdShowExistingKeywordMetaTag", s, 6405, 1785, 2955, 360);
+    cmdShowExistingKeywordMetaTag_->setFont(LargeCaption());
+
+    lblTableWeight_ = Place(new QLabel(QStringLiteral("Table weight:"), this), "lblTableWeight", s,
+                            105, 2220, 1590, 330);
+    lblTableWeight_->setFont(LargeCaption());
+    cboTableWeight_ = Place(DigitList(this, 0), "cboTableWeight", s, 1785, 2205, 645, 315);
+    lblBoldWeight_ = Place(new QLabel(QStringLiteral("Bold weight:"), this), "lblBoldWeight", s,
+                           2520, 2220, 1485, 330);
+    lblBoldWeight_->setFont(LargeCaption());
+    cboBoldWeight_ = Place(DigitList(this, 1), "cboBoldWeight", s, 3900, 2205, 645, 315);
+    lblMaxNumKeywords_ =
+        Place(new QLabel(QStringLiteral("Max. number of keywords in meta tag:"), this),
+              "lblMaxNumKeywords", s, 4785, 2220, 3900, 330);
+    lblMaxNumKeywords_->setFont(LargeCaption());
+    lblMaxNumKeywords_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txbMaxNumKeywordsInMetaTag_ =
+        Place(new QLineEdit(this), "txbMaxNumKeywordsInMetaTag", s, 8760, 2220, 540, 330);
+    txbMaxNumKeywordsInMetaTag_->setMaxLength(4);
+
+    cmdListWords_ = Place(new QPushButton(QStringLiteral("List words"), this), "cmdListWords", s,
+                          105, 2565, 1380, 360);
+    cmdListWords_->setFont(LargeCaption());
+    lblNumberOfWords_ = Place(new QLabel(this), "lblNumberOfWords", s, 1785, 2625, 3165, 225);
+    lblNumberOfWords_->setFont(LargeCaption());
+    lblMaxNumBytes_ = Place(new QLabel(QStringLiteral("Max. number of bytes in meta tag:"), this),
+                            "lblMaxNumBytes", s, 5100, 2625, 3585, 330);
+    lblMaxNumBytes_->setFont(LargeCaption());
+    lblMaxNumBytes_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txbMaxNumBytesInMetaTag_ =
+        Place(new QLineEdit(this), "txbMaxNumBytesInMetaTag", s, 8760, 2625, 540, 330);
+    txbMaxNumBytesInMetaTag_->setMaxLength(4);
+
+    chkLargeWindow_ = Place(new QCheckBox(QStringLiteral("Large window"), this), "chkLargeWindow",
+                            s, 105, 3045, 1815, 330);
+    chkLargeWindow_->setFont(LargeCaption());
+    cmdGenerateKeywordMetaTag_ =
+        Place(new QPushButton(QStringLiteral("Generate keywords meta tag"), this),
+              "cmdGenerateKeywordMetaTag", s, 5955, 3015, 3390, 360);
+    cmdGenerateKeywordMetaTag_->setFont(LargeCaption());
+
+    txbMetaTag_ = Place(new QPlainTextEdit(this), "txbMetaTag", s, 105, 3465, 9255, 2115);
+    txbMetaTag_->setFont(FixedPitchFont(8.25));
+    txbMetaTag_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setAlignment(label->alignment() & Qt::AlignRight ? Qt::AlignRight | Qt::AlignTop
+                                                                : Qt::AlignLeft | Qt::AlignTop);
+    }
+    createBottomStrip();
+    setTabOrder();
+}
+
+void MainWindow::createBottomStrip() {
+    const TwipScale s(logicalDpiY());
+    Frame1_ = Place(new QWidget(this), "Frame1", s, 105, 5715, 9255, 645);
+
+    cmdHelp_ =
+        Place(new QPushButton(QStringLiteral("Help"), Frame1_), "cmdHelp", s, 0, 0, 855, 330);
+    const int copyLeft = CentredCopyButtonLeft(9255, 0, 855, 2430, 855);
+    cmdCopyToClipboard_ = Place(new QPushButton(QStringLiteral("Copy to clipboard"), Frame1_),
+                                "cmdCopyToClipboard", s, copyLeft, 0, 2430, 330);
+    cmdQuit_ =
+        Place(new QPushButton(QStringLiteral("Quit"), Frame1_), "cmdQuit", s, 8400, 0, 855, 330);
+
+    lblNotice_ =
+        Place(new QLabel(QStringLiteral("Made by"), Frame1_), "lblNotice", s, 0, 420, 1485, 240);
+    lblNotice_->setFont(CaptionFont(8.25, false));
+    lblVostrelSystems_ = Place(new LinkLabel(QStringLiteral("Vostrel Systems"), Frame1_),
+                               "lblVostrelSystems", s, 1575, 420, 2115, 240);
+    lblVostrelSystems_->setFont(CaptionFont(8.25, false, true));
+    lblOnlineDocumentation_ = Place(new LinkLabel(QStringLiteral("Online documentation"), Frame1_),
+                                    "lblOnlineDocumentation", s, 6700, 420, 2535, 240);
+    lblOnlineDocumentation_->setFont(CaptionFont(8.25, false, true));
+    lblOnlineDocumentation_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+}
+
+void MainWindow::setTabOrder() {
+    QWidget* const order[] = {
+        txbInputFile_,
+        chkIgnoreShortWords_,
+        txbBeginMetaTagWith_,
+        txbMaxNumKeywordsInMetaTag_,
+        txbMetaTag_,
+        cboShortWordSize_,
+        cmdInputFile_,
+        cmdGenerateKeywordMetaTag_,
+        cmdClearInputFile_,
+        cmdClearBeginMetaTagWith_,
+        txbMaxNumBytesInMetaTag_,
+        cmdListWords_,
+        cboThresholdFrequency_,
+        cmdReset_,
+        cmdCopyToClipboard_,
+        cmdQuit_,
+        cmdHelp_,
+        chkIgnoreCommonWords_,
+        cboTableWeight_,
+        cboBoldWeight_,
+        chkLargeWindow_,
+        cboExistingKeywordsWeight_,
+        cmdShowExistingKeywordMetaTag_,
+        cmdClearWordsToIgnore_,
+        txbWordsToIgnore_,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+} // namespace orvanta::ui
