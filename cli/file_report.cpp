@@ -47,9 +47,12 @@ std::string JsonWordArray(const std::vector<WordEntry>& words) {
 
 const char* ModeName(Mode mode) {
     switch (mode) {
-    case Mode::ListWords: return "words";
-    case Mode::ShowExisting: return "existing";
-    case Mode::GenerateTag: break;
+    case Mode::ListWords:
+        return "words";
+    case Mode::ShowExisting:
+        return "existing";
+    case Mode::GenerateTag:
+        break;
     }
     return "tag";
 }
@@ -92,7 +95,8 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
         FixedSettingsHost host(options.settings, ignoreList);
         const RunResult run = RunAnalysis(path, host);
         if (run.outcome != RunOutcome::Completed) {
-            return Failure(file, options, "Error when reading the input file: " + run.failureReason);
+            return Failure(file, options,
+                           "Error when reading the input file: " + run.failureReason);
         }
         report.ok = true;
         report.wordsFound = static_cast<std::int64_t>(run.words.size());

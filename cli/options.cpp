@@ -82,8 +82,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
             const int highest = spec.lowestShown + spec.lastIndex;
             if (!shown || *shown < spec.lowestShown || *shown > highest) {
                 result.error = "option '" + arg + "' takes a number from " +
-                               std::to_string(spec.lowestShown) + " to " +
-                               std::to_string(highest);
+                               std::to_string(spec.lowestShown) + " to " + std::to_string(highest);
                 return result;
             }
             o.settings.*spec.field = *shown - spec.lowestShown;

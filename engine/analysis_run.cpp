@@ -26,23 +26,29 @@ InputFileCheck CheckInputFile(std::string_view path) {
 
 std::string InputFileCheckMessage(InputFileCheck check) {
     switch (check) {
-    case InputFileCheck::NotSpecified: return "Input file not specified.";
-    case InputFileCheck::NotFound: return "Input file not found.";
-    case InputFileCheck::Ok: break;
+    case InputFileCheck::NotSpecified:
+        return "Input file not specified.";
+    case InputFileCheck::NotFound:
+        return "Input file not found.";
+    case InputFileCheck::Ok:
+        break;
     }
     return {};
 }
 
 std::string InputFileCheckTitle(InputFileCheck check) {
     switch (check) {
-    case InputFileCheck::NotSpecified: return "Error";
-    case InputFileCheck::NotFound: return "File not found";
-    case InputFileCheck::Ok: break;
+    case InputFileCheck::NotSpecified:
+        return "Error";
+    case InputFileCheck::NotFound:
+        return "File not found";
+    case InputFileCheck::Ok:
+        break;
     }
     return {};
 }
 
-RunResult RunAnalysis(const std::string& path, RunHost& host) {
+RunResult ReadAndCount(const std::string& path, RunHost& host) {
     RunResult result;
     WordTable table;
     WordAcceptor acceptor(host, table);
@@ -77,13 +83,16 @@ RunResult RunAnalysis(const std::string& path, RunHost& host) {
 
     result.wordsIdentified = table.wordCount();
     result.words = table.ranked();
-    if (stopped) {
-        result.outcome = RunOutcome::Stopped;
-        return result;
+    result.outcome = stopped ? RunOutcome::Stopped : RunOutcome::Completed;
+    return result;
+}
+
+RunResult RunAnalysis(const std::string& path, RunHost& host) {
+    RunResult result = ReadAndCount(path, host);
+    if (result.outcome == RunOutcome::Completed) {
+        ApplyMinFrequency(result.words, host.settings().thresholdFrequencyValue());
+        NormaliseKeyValues(result.words);
     }
-    ApplyMinFrequency(result.words, host.settings().thresholdFrequencyValue());
-    NormaliseKeyValues(result.words);
-    result.outcome = RunOutcome::Completed;
     return result;
 }
 

@@ -36,6 +36,10 @@ InputFileCheck CheckInputFile(std::string_view path);
 std::string InputFileCheckMessage(InputFileCheck check);
 std::string InputFileCheckTitle(InputFileCheck check);
 
+// Reads, scans and counts the whole document; the table is left unfiltered and unscaled, with
+// the raw key sums (Completed here means only that the whole document was read).
+RunResult ReadAndCount(const std::string& path, RunHost& host);
+
 // Reads, scans and counts the whole document, then finishes the table. The caller has checked
 // the input file; a file that vanished since is reported as Failed.
 RunResult RunAnalysis(const std::string& path, RunHost& host);

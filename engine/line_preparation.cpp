@@ -45,14 +45,14 @@ constexpr std::array<Replacement, 16> kTags = {{
 // Letter entities, in their fixed order. Order matters: a replacement can complete a later
 // entity ("&&auml;lig;" becomes "&aelig;", which a later row then replaces).
 constexpr std::array<Replacement, 30> kLetterEntities = {{
-    {U"&auml;", U"ae"},   {U"&ouml;", U"oe"},   {U"&uuml;", U"ue"},   {U"&szlig;", U"ss"},
-    {U"&agrave;", U"a"},  {U"&aacute;", U"a"},  {U"&acirc;", U"a"},   {U"&atilde;", U"a"},
-    {U"&aring;", U"a"},   {U"&aelig;", U"ae"},  {U"&ccedil;", U"c"},  {U"&egrave;", U"e"},
-    {U"&eacute;", U"e"},  {U"&ecirc;", U"e"},   {U"&euml;", U"e"},    {U"&igrave;", U"i"},
-    {U"&iacute;", U"i"},  {U"&icirc;", U"i"},   {U"&iuml;", U"i"},    {U"&eth;", U"d"},
-    {U"&ntilde;", U"n"},  {U"&ograve;", U"o"},  {U"&oacute;", U"o"},  {U"&ocirc;", U"o"},
-    {U"&otilde;", U"o"},  {U"&ugrave;", U"u"},  {U"&uacute;", U"u"},  {U"&ucirc;", U"u"},
-    {U"&yacute;", U"y"},  {U"&yuml;", U"y"},
+    {U"&auml;", U"ae"},  {U"&ouml;", U"oe"},  {U"&uuml;", U"ue"},  {U"&szlig;", U"ss"},
+    {U"&agrave;", U"a"}, {U"&aacute;", U"a"}, {U"&acirc;", U"a"},  {U"&atilde;", U"a"},
+    {U"&aring;", U"a"},  {U"&aelig;", U"ae"}, {U"&ccedil;", U"c"}, {U"&egrave;", U"e"},
+    {U"&eacute;", U"e"}, {U"&ecirc;", U"e"},  {U"&euml;", U"e"},   {U"&igrave;", U"i"},
+    {U"&iacute;", U"i"}, {U"&icirc;", U"i"},  {U"&iuml;", U"i"},   {U"&eth;", U"d"},
+    {U"&ntilde;", U"n"}, {U"&ograve;", U"o"}, {U"&oacute;", U"o"}, {U"&ocirc;", U"o"},
+    {U"&otilde;", U"o"}, {U"&ugrave;", U"u"}, {U"&uacute;", U"u"}, {U"&ucirc;", U"u"},
+    {U"&yacute;", U"y"}, {U"&yuml;", U"y"},
 }};
 
 void ReplaceEvery(std::u32string& line, const Replacement& r) {
@@ -117,21 +117,52 @@ void ReplaceTags(std::u32string& line) {
 
 std::u32string_view FoldedLetter(char32_t c) {
     switch (c) {
-    case U'ä': return U"ae";
-    case U'ö': return U"oe";
-    case U'ü': return U"ue";
-    case U'ß': return U"ss";
-    case U'à': case U'á': case U'â': case U'ã': case U'å': return U"a";
-    case U'æ': return U"ae";
-    case U'ç': return U"c";
-    case U'è': case U'é': case U'ê': case U'ë': return U"e";
-    case U'ì': case U'í': case U'î': case U'ï': return U"i";
-    case U'ð': return U"d";
-    case U'ñ': return U"n";
-    case U'ò': case U'ó': case U'ô': case U'õ': return U"o";
-    case U'ù': case U'ú': case U'û': return U"u";
-    case U'ý': case U'ÿ': return U"y";
-    default: return {};
+    case U'ä':
+        return U"ae";
+    case U'ö':
+        return U"oe";
+    case U'ü':
+        return U"ue";
+    case U'ß':
+        return U"ss";
+    case U'à':
+    case U'á':
+    case U'â':
+    case U'ã':
+    case U'å':
+        return U"a";
+    case U'æ':
+        return U"ae";
+    case U'ç':
+        return U"c";
+    case U'è':
+    case U'é':
+    case U'ê':
+    case U'ë':
+        return U"e";
+    case U'ì':
+    case U'í':
+    case U'î':
+    case U'ï':
+        return U"i";
+    case U'ð':
+        return U"d";
+    case U'ñ':
+        return U"n";
+    case U'ò':
+    case U'ó':
+    case U'ô':
+    case U'õ':
+        return U"o";
+    case U'ù':
+    case U'ú':
+    case U'û':
+        return U"u";
+    case U'ý':
+    case U'ÿ':
+        return U"y";
+    default:
+        return {};
     }
 }
 

@@ -8,7 +8,9 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 }
 
-LineReader::~LineReader() { close(); }
+LineReader::~LineReader() {
+    close();
+}
 
 bool LineReader::open(const std::string& path) {
     close();

@@ -58,13 +58,17 @@ MarkupScanner::MarkupScanner(RunHost& host, WordAcceptor& acceptor)
     state_.fontStack.reserve(17);
 }
 
-char32_t MarkupScanner::at(std::size_t p) const { return p < line_.size() ? line_[p] : kNoChar; }
+char32_t MarkupScanner::at(std::size_t p) const {
+    return p < line_.size() ? line_[p] : kNoChar;
+}
 
 bool MarkupScanner::startsAt(std::u32string_view text) const {
     return text::StartsWithAt(line_, pos_, text);
 }
 
-int MarkupScanner::tableWeight() const { return host_.settings().tableWeightValue(); }
+int MarkupScanner::tableWeight() const {
+    return host_.settings().tableWeightValue();
+}
 
 float MarkupScanner::occurrenceWeight() const {
     const Settings& settings = host_.settings();
@@ -76,7 +80,8 @@ float MarkupScanner::occurrenceWeight() const {
     } else if (state_.inKeywords) {
         base = 4.0f * static_cast<float>(settings.existingKeywordsWeightValue());
     }
-    float weight = static_cast<float>(state_.fontSize) + base + static_cast<float>(state_.headingCode);
+    float weight =
+        static_cast<float>(state_.fontSize) + base + static_cast<float>(state_.headingCode);
     if (state_.tableDepth > 0) {
         weight += static_cast<float>(settings.tableWeightValue());
     }
@@ -111,14 +116,16 @@ void MarkupScanner::scanLine(const std::u32string& line) {
             state_.fontTagOpen = false;
             state_.inTag = false;
         }
+        // Every delimiter below begins with "<"; most steps can skip those comparisons.
+        const bool atOpenBracket = at(pos_) == U'<';
         // 4. Table boundaries; never ends the step.
-        if (startsAt(strTableStart)) {
+        if (atOpenBracket && startsAt(strTableStart)) {
             if (tableWeight() > 0) {
                 ++state_.tableDepth;
             } else if (!skipTable()) {
                 return;
             }
-        } else if (startsAt(strTableEnd) && tableWeight() > 0) {
+        } else if (atOpenBracket && startsAt(strTableEnd) && tableWeight() > 0) {
             --state_.tableDepth;
         }
         // 5-7. Comment, style and script regions.
@@ -178,7 +185,7 @@ void MarkupScanner::scanLine(const std::u32string& line) {
 
 MarkupScanner::RegionResult MarkupScanner::checkRegion(bool& flag, std::u32string_view opening,
                                                        std::u32string_view closing) {
-    if (!flag && !startsAt(opening)) {
+    if (!flag && (at(pos_) != U'<' || !startsAt(opening))) {
         return RegionResult::NotApplicable;
     }
     const std::size_t found =

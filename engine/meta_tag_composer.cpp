@@ -99,9 +99,9 @@ ComposedTag ComposeMetaTag(const std::vector<WordEntry>& ranked, const Settings&
 
     result.keywordCount = count;
     result.byteCount = length;
-    result.text = text::ToUtf8(tag) + "\r\n\r\nNumber of keywords in meta tag: " +
-                  std::to_string(count) + "\r\nNumber of bytes in meta tag: " +
-                  std::to_string(length);
+    result.text = text::ToUtf8(tag) +
+                  "\r\n\r\nNumber of keywords in meta tag: " + std::to_string(count) +
+                  "\r\nNumber of bytes in meta tag: " + std::to_string(length);
     return result;
 }
 

@@ -95,8 +95,8 @@ void ApplyMinFrequency(std::vector<WordEntry>& ranked, std::int64_t minimumFrequ
     if (minimumFrequency <= 1) {
         return;
     }
-    std::erase_if(ranked,
-                  [minimumFrequency](const WordEntry& e) { return e.frequency < minimumFrequency; });
+    std::erase_if(
+        ranked, [minimumFrequency](const WordEntry& e) { return e.frequency < minimumFrequency; });
 }
 
 void NormaliseKeyValues(std::vector<WordEntry>& ranked) {

@@ -10,8 +10,7 @@ namespace {
 
 // Collects digits and at most one point from s (spaces skipped) and converts them; stops at the
 // first other character.
-template <typename CharT>
-double ReadDigits(std::basic_string_view<CharT> s, std::size_t from) {
+template <typename CharT> double ReadDigits(std::basic_string_view<CharT> s, std::size_t from) {
     std::string digits = "0";
     bool pointSeen = false;
     for (std::size_t i = from; i < s.size(); ++i) {
@@ -51,7 +50,9 @@ double ReadLeadingNumber(std::string_view s) {
     return sign * ReadDigits(s, i);
 }
 
-double ReadUnsignedNumber(std::u32string_view s) { return ReadDigits(s, 0); }
+double ReadUnsignedNumber(std::u32string_view s) {
+    return ReadDigits(s, 0);
+}
 
 std::int32_t RoundToInt32(double value) {
     if (std::isnan(value)) {

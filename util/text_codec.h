@@ -18,6 +18,8 @@ std::string ToUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
 
 // Decodes UTF-8 coming from the host (box texts); invalid sequences fall back to Windows-1252.
-inline std::u32string FromHostText(std::string_view utf8) { return DecodeLine(utf8); }
+inline std::u32string FromHostText(std::string_view utf8) {
+    return DecodeLine(utf8);
+}
 
 } // namespace orvanta::text

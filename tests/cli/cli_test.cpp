@@ -1,0 +1,220 @@
+// End-to-end checks of orvanta-cli: the program is run as a user would run it.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) {
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return q + "'";
+}
+
+CommandResult RunCli(const std::vector<std::string>& args) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string outPath = (dir / ("orvanta-cli-out-" + std::to_string(getpid()))).string();
+    const std::string errPath = outPath + ".err";
+    std::string command = Quote(ORVANTA_CLI_PATH);
+    for (const auto& a : args) {
+        command += " " + Quote(a);
+    }
+    command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
+    const int raw = std::system(command.c_str());
+    CommandResult r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = ReadAll(outPath);
+    r.err = ReadAll(errPath);
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
+    return r;
+}
+
+std::string Page(const std::string& name) {
+    return std::string(ORVANTA_TEST_DATA_DIR) + "/pages/" + name;
+}
+
+std::string WriteTemp(const std::string& name, const std::string& bytes) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+}
+
+// Each case under tests/data/pages is NAME.args (the page's file name, then one option per line)
+// and NAME.expected (the whole standard output). The expected texts were worked out by hand.
+TEST(CliGolden, PagesGiveTheirExpectedOutput) {
+    int compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Page(""))) {
+        const auto path = entry.path();
+        if (path.extension() != ".args") {
+            continue;
+        }
+        std::ifstream argsFile(path);
+        std::string page;
+        std::getline(argsFile, page);
+        std::vector<std::string> args;
+        for (std::string arg; std::getline(argsFile, arg);) {
+            args.push_back(arg);
+        }
+        args.push_back(Page(page));
+        const std::string expectedPath = (path.parent_path() / path.stem()).string() + ".expected";
+        const CommandResult r = RunCli(args);
+        EXPECT_EQ(r.status, 0) << path.stem() << "\n" << r.err;
+        EXPECT_EQ(r.out, ReadAll(expectedPath)) << path.stem();
+        ++compared;
+    }
+    EXPECT_GE(compared, 7);
+}
+
+TEST(CliModes, GenerateListAndShowExistingOnTheSamplePage) {
+    const std::string sample = std::string(ORVANTA_TEST_DATA_DIR) + "/../../docs/sample.html";
+    const CommandResult tag = RunCli({sample});
+    ASSERT_EQ(tag.status, 0);
+    EXPECT_EQ(tag.out.rfind("<META NAME=\"keywords\" CONTENT=\"rose,soil,garden,", 0), 0u);
+    EXPECT_NE(tag.out.find("\n\nNumber of keywords in meta tag: "), std::string::npos);
+    EXPECT_EQ(tag.out.find('\r'), std::string::npos);
+    EXPECT_EQ(tag.out.back(), '\n');
+
+    const CommandResult list = RunCli({"--list-words", "--stats", sample});
+    ASSERT_EQ(list.status, 0);
+    EXPECT_EQ(list.out.rfind("Rank Value Frequency\n   1   100 ", 0), 0u);
+    EXPECT_EQ(list.err, "Number of words found: 13\n");
+
+    const CommandResult existing = RunCli({"--show-existing", sample});
+    EXPECT_EQ(existing.out, "Existing keyword meta tag:\n<meta name=\"keywords\" "
+                            "content=\"roses, pruning, garden, soil\">\n");
+}
+
+TEST(CliFiles, MissingFilesFailWithStatusTwoWhileOthersAreStillProcessed) {
+    const std::string good = WriteTemp("orvanta-cli-good.html", "<title>Lantern lantern</title>");
+    const CommandResult r = RunCli({"/nonexistent/page.html", good, "/tmp"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("/nonexistent/page.html: Input file not found."), std::string::npos);
+    EXPECT_NE(r.err.find("/tmp: Input file not found."), std::string::npos);
+    EXPECT_NE(r.out.find("==> " + good + " <==\n<META NAME=\"keywords\" CONTENT=\"lantern\">"),
+              std::string::npos);
+
+    const CommandResult blank = RunCli({"  "});
+    EXPECT_EQ(blank.status, 2);
+    EXPECT_NE(blank.err.find("Input file not specified."), std::string::npos);
+}
+
+TEST(CliFiles, NameWithSurroundingSpacesIsAccepted) {
+    const std::string good = WriteTemp("orvanta-cli-spaces.html", "<title>Harbour harbour</title>");
+    const CommandResult r = RunCli({"  " + good + "  "});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("CONTENT=\"harbour\""), std::string::npos);
+}
+
+TEST(CliOptions, UsageErrorsExitWith64) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"--bold-weight", "0", "x.html"},
+                                                 {"--bold-weight", "10", "x.html"},
+                                                 {"--table-weight", "-1", "x.html"},
+                                                 {"--short-word-size", "three", "x.html"},
+                                                 {"--frobnicate", "x.html"},
+                                                 {"--format", "xml", "x.html"},
+                                                 {"x.html", "--ignore"}}) {
+        const CommandResult r = RunCli(args);
+        EXPECT_EQ(r.status, 64) << (args.empty() ? "" : args[0]);
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_EQ(RunCli({"--help"}).status, 0);
+    EXPECT_EQ(RunCli({"--version"}).out, "orvanta-cli 1.0\n");
+}
+
+TEST(CliOptions, LimitBoxChecksReportTheirMessageAndUseTheDefault) {
+    const std::string page =
+        WriteTemp("orvanta-cli-limits.html",
+                  "<title>alpha bravo charlie delta echo foxtrot golf hotel india juliet</title>");
+    CommandResult r = RunCli({"--min-frequency", "1", "--max-keywords", "3", page});
+    EXPECT_EQ(r.err, "orvanta-cli: Minimum number of keywords in the meta tag is 5.\n");
+    EXPECT_NE(r.out.find("Number of keywords in meta tag: 10"), std::string::npos);
+
+    r = RunCli({"--min-frequency", "1", "--max-keywords", "5", "--max-bytes", "5000", page});
+    EXPECT_EQ(r.err, "orvanta-cli: Maximum number of bytes in the meta tag is 1000.\n");
+    EXPECT_NE(r.out.find("Number of keywords in meta tag: 5\n"), std::string::npos);
+
+    r = RunCli({"--min-frequency=1", "--max-keywords=", "--max-bytes=40", page});
+    EXPECT_TRUE(r.err.empty());
+    EXPECT_NE(r.out.find("CONTENT=\"alpha\">"), std::string::npos);
+}
+
+TEST(CliOptions, SelectionAndWeightOptionsReachTheEngine) {
+    const std::string page = WriteTemp("orvanta-cli-options.html",
+                                       "<p>the cat sat on the mat. <b>Zebra</b> zebra.</p>\n"
+                                       "<table><tr><td>Table table table table</td></tr></table>\n"
+                                       "<meta name=\"keywords\" content=\"keyword\">");
+    CommandResult r = RunCli({"--list-words", "--min-frequency", "1", page});
+    // table 4 x (3 + 1) = 16; zebra (3 + 3) + 3 = 9; keyword 3 + 4 x 1 = 7.
+    EXPECT_EQ(r.out, "Rank Value Frequency\n   1   100    4 table\n   2    56    2 zebra\n"
+                     "   3    44    1 keyword\n");
+
+    r = RunCli({"--list-words", "--min-frequency", "1", "--no-ignore-short-words",
+                "--no-ignore-common-words", "--table-weight", "0", "--bold-weight", "1",
+                "--existing-keywords-weight", "0", "--ignore", "Mat", page});
+    // The table and the keywords tag are dropped, "mat" is ignored, "the" and "on" now count.
+    EXPECT_EQ(r.out, "Rank Value Frequency\n   1   100    2 zebra\n   2    86    2 the\n"
+                     "   3    43    1 cat\n   4    43    1 sat\n   5    43    1 on\n");
+}
+
+TEST(CliOptions, BeginWithPlacesPhrasesFirst) {
+    const std::string page = WriteTemp("orvanta-cli-begin.html",
+                                       "<title>Roses and pruning roses</title><p>roses soil</p>");
+    const CommandResult r =
+        RunCli({"--min-frequency", "1", "--begin-with", "  Rose Garden, Soil Care  ", page});
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "<META NAME=\"keywords\" CONTENT=\"rose garden,soil care,roses\">");
+}
+
+TEST(CliJson, OneObjectPerFileWithStructuredResults) {
+    const std::string page = WriteTemp("orvanta-cli-json.html",
+                                       "<title>Quill \"quill\" inkwell</title>\n<p>inkwell</p>");
+    CommandResult r = RunCli({"--format", "json", page, "/nonexistent.html"});
+    EXPECT_EQ(r.status, 2);
+    const auto newline = r.out.find('\n');
+    const std::string first = r.out.substr(0, newline);
+    EXPECT_NE(first.find("\"wordsFound\":2"), std::string::npos) << first;
+    EXPECT_NE(first.find("\"keywords\":[\"quill\",\"inkwell\"]"), std::string::npos) << first;
+    EXPECT_NE(first.find("\"error\":null"), std::string::npos);
+    EXPECT_EQ(
+        r.out.substr(newline + 1),
+        "{\"file\":\"/nonexistent.html\",\"mode\":\"tag\",\"error\":\"Input file not found.\"}\n");
+
+    r = RunCli({"--format=json", "--list-words", page});
+    EXPECT_NE(r.out.find(
+                  "{\"rank\":1,\"word\":\"quill\",\"value\":100,\"keyValue\":100,\"frequency\":2}"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(CliFiles, NeverWritesTheDocument) {
+    const std::string bytes = "<html><title>Copper kettle copper</title></html>\r\n";
+    const std::string page = WriteTemp("orvanta-cli-readonly.html", bytes);
+    const auto before = std::filesystem::last_write_time(page);
+    RunCli({page});
+    RunCli({"--list-words", page});
+    RunCli({"--show-existing", page});
+    EXPECT_EQ(ReadAll(page), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(page), before);
+}
+
+} // namespace
