@@ -1,0 +1,162 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+struct Case {
+    std::string html;
+    std::vector<std::pair<std::string, float>> weights; // -1: not counted
+    int table = 1;
+    int existing = 1;
+    int bold = 3;
+};
+
+void Check(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        Settings s;
+        s.TableWeight = c.table;
+        s.ExistingKeywordsWeight = c.existing;
+        s.BoldWeight = c.bold - 1;
+        for (const auto& [word, weight] : c.weights) {
+            EXPECT_EQ(testing::RawKeyValue(c.html, word, s), weight) << "word " << word << " in:\n"
+                                                                     << c.html;
+        }
+    }
+}
+
+TEST(MarkupScanner, ContextWeights) {
+    Check({
+        {"<p>alpha</p>", {{"alpha", 3}}},
+        {"<title>alpha</title> beta", {{"alpha", 51}, {"beta", 3}}},
+        {R"(<meta name="description" content="alpha">beta)", {{"alpha", 27}, {"beta", 3}}},
+        {R"(<meta name="keywords" content="alpha">)", {{"alpha", 11}}, 1, 2},
+        {R"(<meta name="keywords" content="alpha">)", {{"alpha", 15}}, 1, 3},
+        {R"(<meta name="keywords" content="alpha">beta)", {{"alpha", -1}, {"beta", 3}}, 1, 0},
+        {"<h1>alpha</h1><h6>beta</h6>", {{"alpha", 9}, {"beta", 4}}},
+        {"<h2>alpha!</h2> beta", {{"alpha", 8}, {"beta", 3}}},
+        {R"(<h2 class="x">alpha</h2>)", {{"alpha", 3}}},
+        {"<b>alpha</b> beta", {{"alpha", 8}, {"beta", 3}}, 1, 1, 5},
+        {"<table><tr><td>alpha</td></tr></table>beta", {{"alpha", 7}, {"beta", 3}}, 4},
+        {"<table><tr><td><h1><b>alpha</b></h1></td></tr></table>", {{"alpha", 13}}},
+        // Only the first base applies: a title inside description content weighs as title.
+        {R"(<meta name="description" content="<title>alpha</title>">)", {{"alpha", 51}}},
+        {"<title>alpha\nbeta</title>\ngamma", {{"alpha", 51}, {"beta", 51}, {"gamma", 3}}},
+        {"\x0b"
+         "alpha\x0c beta",
+         {{"alpha", 6}, {"beta", 3}}},
+        {"garden's well-known flower2pot",
+         {{"garden", 3}, {"well", 3}, {"known", 3}, {"flower", 3}}},
+    });
+}
+
+TEST(MarkupScanner, TablesWithWeightZeroAreSkippedWhole) {
+    Check({
+        {"alpha<table><tr><td>beta</td></tr></table>gamma",
+         {{"alpha", 3}, {"beta", -1}, {"gamma", 3}},
+         0},
+        {"<table>\n<tr><td><table><tr><td>beta</td></tr></table>\ndelta\n</table>gamma",
+         {{"beta", -1}, {"delta", -1}, {"gamma", 3}},
+         0},
+        {"<table><table>beta</table></table>gamma", {{"beta", -1}, {"gamma", 3}}, 0},
+        // A stray closing tag leaves the depth negative; the next table then does not count.
+        {"</table>alpha<table>beta</table>gamma", {{"alpha", 3}, {"beta", 3}, {"gamma", 3}}, 4},
+        // The table checks come before the search for the end of an open comment.
+        {"<!-- alpha\n<table> --> beta </table> gamma\nzeta --> delta",
+         {{"alpha", -1}, {"beta", -1}, {"gamma", -1}, {"zeta", -1}, {"delta", 3}},
+         0},
+    });
+}
+
+TEST(MarkupScanner, FontSizes) {
+    std::string deep;
+    for (int i = 0; i < 20; ++i) {
+        deep += "<font size=+1>";
+    }
+    deep += "alpha";
+    for (int i = 0; i < 19; ++i) {
+        deep += "</font>";
+    }
+    deep += "gamma</font>beta";
+    Check({
+        {R"(<font size="+2">alpha<font size="-1">beta</font>gamma</font>delta)",
+         {{"alpha", 5}, {"beta", 4}, {"gamma", 5}, {"delta", 3}}},
+        {"<font size=-5>alpha</font><font size=9>beta</font><font size=5>gamma</font>",
+         {{"alpha", 1}, {"beta", 7}, {"gamma", 5}}},
+        {R"(<font size="+1.5">alpha</font><font size="+2.5">beta</font><font size=4.5>gamma)",
+         {{"alpha", 4}, {"beta", 6}, {"gamma", 4}}},
+        {"<font size = - 1 0>alpha", {{"alpha", 1}}},
+        {"<font si ze=5>alpha", {{"alpha", 3}}},
+        {R"(<font color="red">alpha</font>beta)", {{"alpha", 3}, {"beta", 3}}},
+        {"</font>alpha", {{"alpha", 3}}},
+        {deep, {{"alpha", 7}, {"gamma", 4}, {"beta", 3}}},
+        // "size=" is looked for in the rest of the line, beyond the tag's own end.
+        {"<font color=red>alpha <font size=6>beta", {{"alpha", -1}, {"beta", 6}}},
+        // No sign or digit after "size": the tag stays open into the next line.
+        {"<font size=big>alpha\nbeta > gamma", {{"alpha", -1}, {"beta", -1}, {"gamma", 3}}},
+        {"<font size=5\n>alpha</font>beta", {{"alpha", 5}, {"beta", 3}}},
+        // The carried-over font tag finds no ">" on the next line: the depth stays raised.
+        {"<font size=5\nalpha\n>beta", {{"alpha", -1}, {"beta", 5}}},
+        {R"(<font size=5 title="a>zeta">alpha)", {{"zeta", -1}, {"alpha", 5}}},
+        {"<font size=5\ntitle=\"a>zeta\">alpha", {{"zeta", -1}, {"alpha", 5}}},
+        {R"(<font size=5>alpha</font title="x>zeta">beta)",
+         {{"alpha", 5}, {"zeta", -1}, {"beta", 3}}},
+    });
+}
+
+TEST(MarkupScanner, MetaTags) {
+    Check({
+        {R"(<meta content="alpha" name="description">beta)",
+         {{"alpha", 27}, {"name", 27}, {"description", 27}, {"beta", 3}}},
+        {R"(<meta name='description' content='alpha'>beta)", {{"alpha", -1}, {"beta", 3}}},
+        {R"(<meta charset="utf-8"> beta <meta name="description" content="alpha">)",
+         {{"beta", -1}, {"alpha", 27}}},
+        {R"(<meta name="x" content="delta>gamma">alpha)", {{"gamma", -1}, {"alpha", 3}}},
+        {R"(<meta name="description">alpha)", {{"alpha", 3}}},
+    });
+}
+
+TEST(MarkupScanner, CommentsStylesAndScripts) {
+    Check({
+        {"alpha <!-- beta\ngamma\ndelta --> zeta",
+         {{"alpha", 3}, {"beta", -1}, {"gamma", -1}, {"delta", -1}, {"zeta", 3}}},
+        {"<!-->alpha", {{"alpha", 3}}},
+        {"<!-- <title> -->alpha", {{"alpha", 3}}},
+        {R"(<script type="x">var gamma;</script>alpha)", {{"gamma", -1}, {"alpha", 3}}},
+        {"<style media=all>\nbeta {}\n</style>alpha", {{"beta", -1}, {"alpha", 3}}},
+        {"<script>\nbeta\n</scr\nipt>\ngamma</script>alpha",
+         {{"beta", -1}, {"gamma", -1}, {"alpha", 3}}},
+    });
+}
+
+TEST(MarkupScanner, TagBoundaries) {
+    Check({
+        {"<a href=\"x\"\ntitle=gamma>alpha", {{"gamma", -1}, {"alpha", 3}}},
+        {"x > y <p>alpha</p> beta", {{"alpha", 3}, {"beta", 3}}},
+        {"a >> b <p class=x>alpha</p>", {{"alpha", 3}}},
+        // Quoted attribute values hide angle brackets.
+        {R"(<a title="<-" href="/">alpha</a> beta)", {{"alpha", 3}, {"beta", 3}}},
+        {R"(<a title="<back" href="/">alpha</a> beta)", {{"alpha", 3}, {"beta", 3}}},
+        {R"(<img alt="x>zeta">alpha)", {{"zeta", -1}, {"alpha", 3}}},
+        {R"(<img alt='x>zeta'>alpha)", {{"zeta", -1}, {"alpha", 3}}},
+        {R"(<img alt = "x>zeta" >alpha)", {{"zeta", -1}, {"alpha", 3}}},
+        {R"(<img alt="x>alpha)", {{"alpha", 3}}},         // no closing quote on the line
+        {R"(<p class=a "x>alpha" beta)", {{"alpha", 3}}}, // quote not after "="
+        {"<img alt=\"x\ny>alpha", {{"alpha", 3}}},        // no quote state across lines
+        // A "<" opens a tag only before a letter, "/", "!" or "?".
+        {"0 < ratio <= 0.5 alpha", {{"ratio", 3}, {"alpha", 3}}},
+        {"<img alt=a<5>alpha", {{"alpha", 3}}},
+        {"alpha <\nbeta", {{"beta", 3}}},
+        {"alpha <&auml;rger> beta", {{"aerger", -1}, {"beta", 3}}},
+        {"<\xC3\xB8"
+         "beta> gamma",
+         {{"beta", 3}, {"gamma", 3}}},
+    });
+}
+
+} // namespace
+} // namespace orvanta
