@@ -105,6 +105,10 @@ TEST(MarkupScanner, FontSizes) {
         {"<font size=5\ntitle=\"a>zeta\">alpha", {{"zeta", -1}, {"alpha", 5}}},
         {R"(<font size=5>alpha</font title="x>zeta">beta)",
          {{"alpha", 5}, {"zeta", -1}, {"beta", 3}}},
+        // "font" at the end of a line meets the end sentinel as its space.
+        {"<font size=6>alpha <font\n>beta</font>gamma</font>delta",
+         {{"alpha", 6}, {"beta", 6}, {"gamma", 6}, {"delta", 3}}},
+        {"<font\tsize=5>alpha <FONT SIZE=5>beta", {{"alpha", 3}, {"beta", 5}}},
     });
 }
 
@@ -117,6 +121,13 @@ TEST(MarkupScanner, MetaTags) {
          {{"beta", -1}, {"alpha", 27}}},
         {R"(<meta name="x" content="delta>gamma">alpha)", {{"gamma", -1}, {"alpha", 3}}},
         {R"(<meta name="description">alpha)", {{"alpha", 3}}},
+        {R"(<META NAME = "Description" CONTENT="alpha">)", {{"alpha", 27}}},
+        // "content" is the first occurrence after the word meta, wherever it stands.
+        {R"(<meta name="description" data-content="x" content="alpha">)",
+         {{"content", 27}, {"alpha", 27}}},
+        // A meta tag without its ">" on the line is left; the next line is read as text.
+        {"<meta name=\"x\"\ncontent=\"zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}},
+        {"<meta name=\"description\"\ncontent=\"zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}},
     });
 }
 
@@ -137,6 +148,7 @@ TEST(MarkupScanner, TagBoundaries) {
     Check({
         {"<a href=\"x\"\ntitle=gamma>alpha", {{"gamma", -1}, {"alpha", 3}}},
         {"x > y <p>alpha</p> beta", {{"alpha", 3}, {"beta", 3}}},
+        {"<a <i>zeta>alpha", {{"zeta", -1}, {"alpha", 3}}},
         {"a >> b <p class=x>alpha</p>", {{"alpha", 3}}},
         // Quoted attribute values hide angle brackets.
         {R"(<a title="<-" href="/">alpha</a> beta)", {{"alpha", 3}, {"beta", 3}}},
@@ -146,7 +158,8 @@ TEST(MarkupScanner, TagBoundaries) {
         {R"(<img alt = "x>zeta" >alpha)", {{"zeta", -1}, {"alpha", 3}}},
         {R"(<img alt="x>alpha)", {{"alpha", 3}}},         // no closing quote on the line
         {R"(<p class=a "x>alpha" beta)", {{"alpha", 3}}}, // quote not after "="
-        {"<img alt=\"x\ny>alpha", {{"alpha", 3}}},        // no quote state across lines
+        {"<img alt=\t\"x>zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}}, // a tab is no space
+        {"<img alt=\"x\ny>alpha", {{"alpha", 3}}},                    // no quote state across lines
         // A "<" opens a tag only before a letter, "/", "!" or "?".
         {"0 < ratio <= 0.5 alpha", {{"ratio", 3}, {"alpha", 3}}},
         {"<img alt=a<5>alpha", {{"alpha", 3}}},
