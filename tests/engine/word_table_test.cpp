@@ -119,25 +119,6 @@ TEST(WordTable, MatchesALiteralSortedTable) {
     }
 }
 
-TEST(WordTable, GrowsPastFiveHundredEntries) {
-    WordTable t;
-    std::vector<std::string> words;
-    for (int i = 0; i < 1200; ++i) {
-        std::string w;
-        for (int n = i; n > 0 || w.empty(); n /= 26) {
-            w += static_cast<char>('a' + n % 26);
-        }
-        words.push_back(w + "word");
-        EXPECT_TRUE(t.countWord(words.back(), 3));
-    }
-    t.countWord(words[700], 3);
-    ASSERT_EQ(t.wordCount(), 1200);
-    const std::vector<WordEntry> ranked = t.ranked();
-    EXPECT_EQ(ranked[0].text, words[700]);
-    EXPECT_EQ(ranked[1].text, words[0]);
-    EXPECT_EQ(ranked[1199].text, words[1199]);
-}
-
 TEST(FinishingTheTable, MinimumFrequencyKeepsTheOrder) {
     std::vector<WordEntry> words{{"a", 3, 9}, {"b", 1, 8}, {"c", 2, 7}, {"d", 1, 6}};
     ApplyMinFrequency(words, 1);
