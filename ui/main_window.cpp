@@ -75,7 +75,10 @@ MainWindow::MainWindow(MainWindowOptions options)
     validateInputFile(txbInputFile_->text());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Destroying the controls moves the focus; the window must no longer hear of it by then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void MainWindow::start() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
