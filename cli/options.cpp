@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "ui/state_file_format.h"
+
 #include <charconv>
 #include <functional>
 #include <map>
@@ -37,7 +39,8 @@ const std::map<std::string, ListOption>& ListOptions() {
 
 bool TakesValue(const std::string& name) {
     return ListOptions().contains(name) || name == "--ignore" || name == "--begin-with" ||
-           name == "--max-keywords" || name == "--max-bytes" || name == "--format";
+           name == "--max-keywords" || name == "--max-bytes" || name == "--format" ||
+           name == "--settings";
 }
 
 } // namespace
@@ -96,7 +99,6 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
             o.settings.IgnoreShortWords = 0;
         } else if (arg == "--ignore") {
             o.settings.WordsToIgnore = *value;
-            o.ignoreGiven = true;
         } else if (arg == "--begin-with") {
             o.settings.BeginMetaTagWith = *value;
         } else if (arg == "--max-keywords") {
@@ -105,6 +107,13 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--max-bytes") {
             o.settings.MaxNumBytesInMetaTag = *value;
             o.maxBytesGiven = true;
+        } else if (arg == "--settings") {
+            // A saved settings file replaces everything set so far; later options change it.
+            if (!LoadStateFile(*value, o.settings)) {
+                result.error = "cannot read the settings file '" + *value + "'";
+                return result;
+            }
+            o.maxKeywordsGiven = o.maxBytesGiven = false;
         } else if (arg == "--stats") {
             o.stats = true;
         } else if (arg == "--format") {
@@ -140,6 +149,10 @@ Output:
   --show-existing                 show the keywords meta tag the document already has
   --format text|json              text (default) or one JSON object per file
   --stats                         print "Number of words found: N" on standard error
+
+Settings:
+  --settings FILE                 start from the settings saved by the desktop program (orv.usr);
+                                  options after it change them
 
 Word selection:
   --no-ignore-common-words        count common English words too

@@ -17,7 +17,7 @@ struct Options {
     bool help = false;
     bool version = false;
     Settings settings;
-    bool ignoreGiven = false;
+    // The limit boxes' checks apply to limits typed as options, not to saved ones.
     bool maxKeywordsGiven = false;
     bool maxBytesGiven = false;
     std::vector<std::string> files;

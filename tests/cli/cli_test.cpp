@@ -185,6 +185,28 @@ TEST(CliOptions, BeginWithPlacesPhrasesFirst) {
               "<META NAME=\"keywords\" CONTENT=\"rose garden,soil care,roses\">");
 }
 
+TEST(CliOptions, SettingsFileGivesTheSavedOptionsAndLaterOptionsChangeThem) {
+    const std::string page =
+        WriteTemp("orvanta-cli-settings.html", "<title>Alpha beta gamma</title><p>Rose garden</p>");
+    // Saved: phrase "Rose Garden", ignore "alpha", 999 keywords (kept unchecked, as the window
+    // keeps it until the box is left), no byte limit, min. frequency 1, short words allowed.
+    const std::string saved = WriteTemp(
+        "orvanta-cli-orv.usr", "\"elsewhere.html\"\r\n\"Rose Garden\"\r\n\"Alpha\"\r\n\"999\"\r\n"
+                               "\"\"\r\n0\r\n0\r\n1\r\n1\r\n2\r\n0\r\n1\r\n");
+    CommandResult r = RunCli({"--bold-weight", "9", "--settings", saved, page});
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "<META NAME=\"keywords\" CONTENT=\"rose garden,beta,gamma\">");
+
+    r = RunCli({"--settings", saved, "--ignore", "", "--begin-with", "", page});
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "<META NAME=\"keywords\" CONTENT=\"alpha,beta,gamma,rose,garden\">");
+
+    r = RunCli({"--settings", "/nonexistent/orv.usr", page});
+    EXPECT_EQ(r.status, 64);
+    EXPECT_NE(r.err.find("cannot read the settings file"), std::string::npos);
+}
+
 TEST(CliJson, OneObjectPerFileWithStructuredResults) {
     const std::string page = WriteTemp("orvanta-cli-json.html",
                                        "<title>Quill \"quill\" inkwell</title>\n<p>inkwell</p>");
