@@ -80,15 +80,15 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
         }
 
         if (const auto list = ListOptions().find(arg); list != ListOptions().end()) {
-            const ListOption& spec = list->second;
+            const ListOption& option = list->second;
             const std::optional<int> shown = ParseSmallInt(*value);
-            const int highest = spec.lowestShown + spec.lastIndex;
-            if (!shown || *shown < spec.lowestShown || *shown > highest) {
+            const int highest = option.lowestShown + option.lastIndex;
+            if (!shown || *shown < option.lowestShown || *shown > highest) {
                 result.error = "option '" + arg + "' takes a number from " +
-                               std::to_string(spec.lowestShown) + " to " + std::to_string(highest);
+                               std::to_string(option.lowestShown) + " to " + std::to_string(highest);
                 return result;
             }
-            o.settings.*spec.field = *shown - spec.lowestShown;
+            o.settings.*option.field = *shown - option.lowestShown;
         } else if (arg == "--list-words") {
             o.mode = Mode::ListWords;
         } else if (arg == "--show-existing") {
