@@ -23,29 +23,35 @@ void Check(const std::vector<Case>& cases) {
         s.ExistingKeywordsWeight = c.existing;
         s.BoldWeight = c.bold - 1;
         for (const auto& [word, weight] : c.weights) {
-            EXPECT_EQ(testing::RawKeyValue(c.html, word, s), weight) << "word " << word << " in:\n"
-                                                                     << c.html;
+            EXPECT_EQ(testing::RawKeyValue(c.html, word, s), weight) << word << " in:\n" << c.html;
         }
     }
 }
 
-TEST(MarkupScanner, ContextWeights) {
+TEST(MarkupScanner, ContextWeightsAndMetaTags) {
     Check({
-        {"<p>alpha</p>", {{"alpha", 3}}},
         {"<title>alpha</title> beta", {{"alpha", 51}, {"beta", 3}}},
         {R"(<meta name="description" content="alpha">beta)", {{"alpha", 27}, {"beta", 3}}},
         {R"(<meta name="keywords" content="alpha">)", {{"alpha", 11}}, 1, 2},
-        {R"(<meta name="keywords" content="alpha">)", {{"alpha", 15}}, 1, 3},
         {R"(<meta name="keywords" content="alpha">beta)", {{"alpha", -1}, {"beta", 3}}, 1, 0},
-        {"<h1>alpha</h1><h6>beta</h6>", {{"alpha", 9}, {"beta", 4}}},
-        {"<h2>alpha!</h2> beta", {{"alpha", 8}, {"beta", 3}}},
-        {R"(<h2 class="x">alpha</h2>)", {{"alpha", 3}}},
+        {"<h1>alpha</h1><h2>beta!</h2><h6>gamma</h6>", {{"alpha", 9}, {"beta", 8}, {"gamma", 4}}},
         {"<b>alpha</b> beta", {{"alpha", 8}, {"beta", 3}}, 1, 1, 5},
         {"<table><tr><td>alpha</td></tr></table>beta", {{"alpha", 7}, {"beta", 3}}, 4},
         {"<table><tr><td><h1><b>alpha</b></h1></td></tr></table>", {{"alpha", 13}}},
+        {R"(<meta name='description' content='alpha'>beta)", {{"alpha", -1}, {"beta", 3}}},
+        {R"(<meta charset="utf-8"> beta <meta name="description" content="alpha">)",
+         {{"beta", -1}, {"alpha", 27}}},
+        {R"(<meta name="description">alpha)", {{"alpha", 3}}},
+        {R"(<META NAME = "Description" CONTENT="alpha">)", {{"alpha", 27}}},
+        // "content" is the first occurrence after the word meta, wherever it stands.
+        {R"(<meta name="description" data-content="x" content="alpha">)",
+         {{"content", 27}, {"alpha", 27}}},
+        // A meta tag without its ">" on the line is left; the next line is read as text.
+        {"<meta name=\"description\"\ncontent=\"zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}},
         // Only the first base applies: a title inside description content weighs as title.
         {R"(<meta name="description" content="<title>alpha</title>">)", {{"alpha", 51}}},
         {"<title>alpha\nbeta</title>\ngamma", {{"alpha", 51}, {"beta", 51}, {"gamma", 3}}},
+        // Control characters in the file act as the bold markers they stand for.
         {"\x0b"
          "alpha\x0c beta",
          {{"alpha", 6}, {"beta", 3}}},
@@ -62,7 +68,6 @@ TEST(MarkupScanner, TablesWithWeightZeroAreSkippedWhole) {
         {"<table>\n<tr><td><table><tr><td>beta</td></tr></table>\ndelta\n</table>gamma",
          {{"beta", -1}, {"delta", -1}, {"gamma", 3}},
          0},
-        {"<table><table>beta</table></table>gamma", {{"beta", -1}, {"gamma", 3}}, 0},
         // A stray closing tag leaves the depth negative; the next table then does not count.
         {"</table>alpha<table>beta</table>gamma", {{"alpha", 3}, {"beta", 3}, {"gamma", 3}}, 4},
         // The table checks come before the search for the end of an open comment.
@@ -73,15 +78,12 @@ TEST(MarkupScanner, TablesWithWeightZeroAreSkippedWhole) {
 }
 
 TEST(MarkupScanner, FontSizes) {
-    std::string deep;
-    for (int i = 0; i < 20; ++i) {
-        deep += "<font size=+1>";
-    }
-    deep += "alpha";
+    std::string opens, closes;
     for (int i = 0; i < 19; ++i) {
-        deep += "</font>";
+        opens += "<font size=+1>";
+        closes += "</font>";
     }
-    deep += "gamma</font>beta";
+    const std::string deep = opens + "<font size=+1>alpha" + closes + "gamma</font>beta";
     Check({
         {R"(<font size="+2">alpha<font size="-1">beta</font>gamma</font>delta)",
          {{"alpha", 5}, {"beta", 4}, {"gamma", 5}, {"delta", 3}}},
@@ -90,9 +92,7 @@ TEST(MarkupScanner, FontSizes) {
         {R"(<font size="+1.5">alpha</font><font size="+2.5">beta</font><font size=4.5>gamma)",
          {{"alpha", 4}, {"beta", 6}, {"gamma", 4}}},
         {"<font size = - 1 0>alpha", {{"alpha", 1}}},
-        {"<font si ze=5>alpha", {{"alpha", 3}}},
-        {R"(<font color="red">alpha</font>beta)", {{"alpha", 3}, {"beta", 3}}},
-        {"</font>alpha", {{"alpha", 3}}},
+        {R"(</font><font color="red">alpha</font>beta)", {{"alpha", 3}, {"beta", 3}}},
         {deep, {{"alpha", 7}, {"gamma", 4}, {"beta", 3}}},
         // "size=" is looked for in the rest of the line, beyond the tag's own end.
         {"<font color=red>alpha <font size=6>beta", {{"alpha", -1}, {"beta", 6}}},
@@ -101,33 +101,11 @@ TEST(MarkupScanner, FontSizes) {
         {"<font size=5\n>alpha</font>beta", {{"alpha", 5}, {"beta", 3}}},
         // The carried-over font tag finds no ">" on the next line: the depth stays raised.
         {"<font size=5\nalpha\n>beta", {{"alpha", -1}, {"beta", 5}}},
-        {R"(<font size=5 title="a>zeta">alpha)", {{"zeta", -1}, {"alpha", 5}}},
-        {"<font size=5\ntitle=\"a>zeta\">alpha", {{"zeta", -1}, {"alpha", 5}}},
         {R"(<font size=5>alpha</font title="x>zeta">beta)",
          {{"alpha", 5}, {"zeta", -1}, {"beta", 3}}},
         // "font" at the end of a line meets the end sentinel as its space.
         {"<font size=6>alpha <font\n>beta</font>gamma</font>delta",
          {{"alpha", 6}, {"beta", 6}, {"gamma", 6}, {"delta", 3}}},
-        {"<font\tsize=5>alpha <FONT SIZE=5>beta", {{"alpha", 3}, {"beta", 5}}},
-    });
-}
-
-TEST(MarkupScanner, MetaTags) {
-    Check({
-        {R"(<meta content="alpha" name="description">beta)",
-         {{"alpha", 27}, {"name", 27}, {"description", 27}, {"beta", 3}}},
-        {R"(<meta name='description' content='alpha'>beta)", {{"alpha", -1}, {"beta", 3}}},
-        {R"(<meta charset="utf-8"> beta <meta name="description" content="alpha">)",
-         {{"beta", -1}, {"alpha", 27}}},
-        {R"(<meta name="x" content="delta>gamma">alpha)", {{"gamma", -1}, {"alpha", 3}}},
-        {R"(<meta name="description">alpha)", {{"alpha", 3}}},
-        {R"(<META NAME = "Description" CONTENT="alpha">)", {{"alpha", 27}}},
-        // "content" is the first occurrence after the word meta, wherever it stands.
-        {R"(<meta name="description" data-content="x" content="alpha">)",
-         {{"content", 27}, {"alpha", 27}}},
-        // A meta tag without its ">" on the line is left; the next line is read as text.
-        {"<meta name=\"x\"\ncontent=\"zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}},
-        {"<meta name=\"description\"\ncontent=\"zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}},
     });
 }
 
@@ -137,7 +115,6 @@ TEST(MarkupScanner, CommentsStylesAndScripts) {
          {{"alpha", 3}, {"beta", -1}, {"gamma", -1}, {"delta", -1}, {"zeta", 3}}},
         {"<!-->alpha", {{"alpha", 3}}},
         {"<!-- <title> -->alpha", {{"alpha", 3}}},
-        {R"(<script type="x">var gamma;</script>alpha)", {{"gamma", -1}, {"alpha", 3}}},
         {"<style media=all>\nbeta {}\n</style>alpha", {{"beta", -1}, {"alpha", 3}}},
         {"<script>\nbeta\n</scr\nipt>\ngamma</script>alpha",
          {{"beta", -1}, {"gamma", -1}, {"alpha", 3}}},
@@ -149,13 +126,9 @@ TEST(MarkupScanner, TagBoundaries) {
         {"<a href=\"x\"\ntitle=gamma>alpha", {{"gamma", -1}, {"alpha", 3}}},
         {"x > y <p>alpha</p> beta", {{"alpha", 3}, {"beta", 3}}},
         {"<a <i>zeta>alpha", {{"zeta", -1}, {"alpha", 3}}},
-        {"a >> b <p class=x>alpha</p>", {{"alpha", 3}}},
         // Quoted attribute values hide angle brackets.
-        {R"(<a title="<-" href="/">alpha</a> beta)", {{"alpha", 3}, {"beta", 3}}},
         {R"(<a title="<back" href="/">alpha</a> beta)", {{"alpha", 3}, {"beta", 3}}},
-        {R"(<img alt="x>zeta">alpha)", {{"zeta", -1}, {"alpha", 3}}},
         {R"(<img alt='x>zeta'>alpha)", {{"zeta", -1}, {"alpha", 3}}},
-        {R"(<img alt = "x>zeta" >alpha)", {{"zeta", -1}, {"alpha", 3}}},
         {R"(<img alt="x>alpha)", {{"alpha", 3}}},         // no closing quote on the line
         {R"(<p class=a "x>alpha" beta)", {{"alpha", 3}}}, // quote not after "="
         {"<img alt=\t\"x>zeta\">alpha", {{"zeta", 3}, {"alpha", 3}}}, // a tab is no space

@@ -1,7 +1,5 @@
 #include "test_support.h"
 
-#include <atomic>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,55 +8,25 @@
 namespace orvanta::testing {
 namespace {
 
-class TempFiles {
-public:
+struct TempFiles {
+    std::vector<std::filesystem::path> paths;
     ~TempFiles() {
-        for (const auto& p : paths_) {
+        for (const auto& p : paths) {
             std::error_code ec;
             std::filesystem::remove(p, ec);
         }
     }
-    std::string make(const std::string& suffix) {
-        static std::atomic<int> counter{0};
-        const auto dir = std::filesystem::temp_directory_path();
-        const std::string name =
-            "orvanta-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + suffix;
-        paths_.push_back((dir / name).string());
-        return paths_.back();
-    }
-
-private:
-    std::vector<std::string> paths_;
 };
-
-TempFiles& Temps() {
-    static TempFiles temps;
-    return temps;
-}
 
 } // namespace
 
-void RecordingHost::setIgnoreText(const std::string& boxText) {
-    const WordsToIgnoreNormalised n = NormaliseWordsToIgnore(boxText);
-    options.WordsToIgnore = n.boxText;
-    ignore = IgnoreList(n.listText);
-}
-
-std::string WriteTempFile(const std::string& bytes, const std::string& suffix) {
-    const std::string path = Temps().make(suffix);
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return path;
-}
-
-RunResult Analyse(const std::string& html, RecordingHost& host) {
-    return RunAnalysis(WriteTempFile(html), host);
-}
-
-RunResult Analyse(const std::string& html, const Settings& settings) {
-    RecordingHost host;
-    host.options = settings;
-    return Analyse(html, host);
+std::string WriteTempFile(const std::string& bytes) {
+    static TempFiles temps;
+    const std::string name = "orvanta-test-" + std::to_string(::getpid()) + "-" +
+                             std::to_string(temps.paths.size()) + ".html";
+    const auto& path = temps.paths.emplace_back(std::filesystem::temp_directory_path() / name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
 }
 
 std::vector<std::string> Summary(const std::vector<WordEntry>& words) {
@@ -74,8 +42,7 @@ std::vector<std::string> Summary(const std::vector<WordEntry>& words) {
 float RawKeyValue(const std::string& html, const std::string& word, Settings settings) {
     RecordingHost host;
     host.options = settings;
-    const RunResult run = ReadAndCount(WriteTempFile(html), host);
-    for (const WordEntry& w : run.words) {
+    for (const WordEntry& w : ReadAndCount(WriteTempFile(html), host).words) {
         if (w.text == word) {
             return w.keyValue;
         }

@@ -17,8 +17,6 @@ public:
     Settings options;
     IgnoreList ignore{","};
     std::vector<std::string> wordsAdded;
-    int yields = 0;
-    int lines = 0;
     // Called at every yield point; lets a test act "during" a run.
     std::function<void(RecordingHost&)> onYield;
     // Stop after this many stop-checks (one per non-empty line); -1 never.
@@ -28,24 +26,17 @@ public:
     const IgnoreList& ignoreList() const override { return ignore; }
     void wordAdded(std::string_view word, std::int64_t) override { wordsAdded.emplace_back(word); }
     void yieldPoint() override {
-        ++yields;
         if (onYield) {
             onYield(*this);
         }
     }
-    bool stopRequested() override { return stopAfterLines >= 0 && ++lines >= stopAfterLines; }
-
-    void setIgnoreText(const std::string& boxText);
+    bool stopRequested() override { return stopAfterLines-- == 1; }
 };
 
 // Writes bytes to a fresh temporary file and returns its path; removed at process exit.
-std::string WriteTempFile(const std::string& bytes, const std::string& suffix = ".html");
+std::string WriteTempFile(const std::string& bytes);
 
-// Runs a whole analysis over the given document bytes.
-RunResult Analyse(const std::string& html, RecordingHost& host);
-RunResult Analyse(const std::string& html, const Settings& settings = Settings{});
-
-// The finished table as "word:frequency:keyValue" items, ranking order; handy for comparisons.
+// The table as "word:frequency:keyValue" items, ranking order; handy for comparisons.
 std::vector<std::string> Summary(const std::vector<WordEntry>& words);
 
 // The raw key sum of one word after reading the document (no filter, no scaling); -1 when the

@@ -1,0 +1,92 @@
+#include "engine/line_preparation.h"
+#include "engine/line_reader.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings Lines(const std::string& bytes) {
+    LineReader reader;
+    EXPECT_TRUE(reader.open(testing::WriteTempFile(bytes)));
+    Strings lines;
+    for (std::string line; reader.next(line);) {
+        lines.push_back(line);
+    }
+    EXPECT_EQ(reader.error(), "");
+    return lines;
+}
+
+std::u32string Prepared(std::string_view raw) {
+    std::u32string line = U"untouched";
+    EXPECT_TRUE(PrepareLine(raw, line)) << raw;
+    return line;
+}
+
+TEST(LineReader, EndsLinesAtCrLfCrOrLfAtAnyLength) {
+    EXPECT_EQ(Lines("a\r\nb\rc\nd"), (Strings{"a", "b", "c", "d"}));
+    EXPECT_EQ(Lines("a\n\rb"), (Strings{"a", "", "b"})); // LF then CR is two line ends
+    EXPECT_EQ(Lines("a\r\r\nb\r\n"), (Strings{"a", "", "b"}));
+    EXPECT_EQ(Lines(""), Strings{});
+    // The byte order mark is dropped at the very start only.
+    EXPECT_EQ(Lines("\xEF\xBB\xBF"
+                    "a\n\xEF\xBB\xBF"),
+              (Strings{"a", "\xEF\xBB\xBF"}));
+    EXPECT_EQ(Lines("\xEF\xBB"), Strings{"\xEF\xBB"});
+    // Long lines, and a CR LF split across two reads.
+    for (std::size_t n : {4095u, 4096u, 65536u, 300000u}) {
+        const std::string line(n, 'y');
+        EXPECT_EQ(Lines(line + "\r\n" + line + "\r"), (Strings{line, line})) << n;
+    }
+}
+
+TEST(PrepareLine, SkipsLinesThatAreOnlySpaces) {
+    std::u32string line;
+    EXPECT_FALSE(PrepareLine("", line));
+    EXPECT_FALSE(PrepareLine("     ", line));
+    EXPECT_EQ(Prepared("\t"), U"\t "); // only the space character is trimmed
+}
+
+TEST(PrepareLine, ReplacesEntitiesAccentsAndMarkerTags) {
+    struct Row {
+        const char* raw;
+        std::u32string prepared;
+    };
+    const Row rows[] = {
+        {"  Hello  World  ", U"hello  world "},
+        {"<B>Word</B><TITLE>x</TITLE>", U"\x0bword\x0c\x0ex\x0f "},
+        {"<h1>a</h1><h2>b</h2><h6>c</h6>", U"\x06"
+                                           U"a\x07\x05"
+                                           U"b\x07\x01"
+                                           U"c\x07 "},
+        {"<h2 id=x>a</h2><b class=x>", U"<h2 id=x>a\x07<b class=x> "},
+        {"caf&eacute; &Uuml;ber&nbsp;", U"cafe ueber  "},
+        {"a&#160;b&quot;c&laquo;d&raquo;e", U"a b\"c\"d\"e "},
+        {"&amp; &lt;b&gt; &auml &#228;", U"&amp; &lt;b&gt; &auml &#228; "},
+        // Rows run in order over the result of the rows before: the umlaut row leaves "&aelig;".
+        {"&&auml;lig;", U"ae "},
+        {"<&#160;b>", U"< b> "},
+        // Literal letters fold like their entities; upper case is lowered first.
+        {"\xC3\xA4\xC3\x9F\xC3\xA6\xC3\xA9\xC3\xB1\xC3\xBF \xC3\x84RGER \xC5\xB8",
+         U"aessaeeny aerger y "},
+        {"\xC3\xB8 \xC5\x93 \xD0\x96", U"\u00f8 \u0153 \u0436 "}, // outside the table: kept
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(Prepared(r.raw), r.prepared) << r.raw;
+    }
+}
+
+TEST(PrepareLine, DecodesEachLineAsUtf8OrElseWindows1252) {
+    EXPECT_EQ(Prepared("CAF\xC3\x89 \xC4\xB0STANBUL"), U"cafe istanbul ");
+    EXPECT_EQ(Prepared("CAF\xC9 \x80uro"), U"cafe \u20acuro ");
+    // Invalid UTF-8: both bytes of "é" become Windows-1252 letters (Ã folds to a, © stays).
+    EXPECT_EQ(Prepared("\xC3\xA9 \xE9"), U"a\u00a9 e ");
+}
+
+} // namespace
+} // namespace orvanta

@@ -1,0 +1,177 @@
+#include "engine/output.h"
+#include "engine/settings.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+const std::string kOpening = "<META NAME=\"keywords\" CONTENT=\"";
+
+std::vector<WordEntry> Ranked(std::initializer_list<const char*> words) {
+    std::vector<WordEntry> out;
+    float value = 100;
+    for (const char* w : words) {
+        out.push_back({w, 1, value--});
+    }
+    return out;
+}
+
+ComposedTag Compose(const std::vector<WordEntry>& ranked, const std::string& begin,
+                    const std::string& maxKeywords = "", const std::string& maxBytes = "") {
+    Settings s;
+    s.BeginMetaTagWith = begin;
+    s.MaxNumKeywordsInMetaTag = maxKeywords;
+    s.MaxNumBytesInMetaTag = maxBytes;
+    return ComposeMetaTag(ranked, s);
+}
+
+// The keyword list inside the tag line.
+std::string Content(const ComposedTag& tag) {
+    const std::string line = tag.text.substr(0, tag.text.find("\">\r\n"));
+    EXPECT_EQ(line.substr(0, kOpening.size()), kOpening);
+    return line.substr(kOpening.size());
+}
+
+TEST(ComposeMetaTag, PhrasesThenWordsNotContainedInThem) {
+    const ComposedTag tag = Compose(Ranked({"rose", "roses", "garden", "car", "so", "pruning"}),
+                                    "  Rose Garden, Soil Care  ");
+    EXPECT_EQ(tag.text, kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n"
+                                   "Number of keywords in meta tag: 4\r\n"
+                                   "Number of bytes in meta tag: 66");
+    EXPECT_EQ(tag.beginTextShown, "Rose Garden, Soil Care");
+    const ComposedTag accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
+    EXPECT_EQ(Content(accented), "caf\xC3\xA9,menu"); // the phrase hides the folded word
+    EXPECT_EQ(accented.byteCount, 31 + 4 + 5);        // characters, not UTF-8 bytes
+    const ComposedTag empty = Compose({}, "phrase");
+    EXPECT_TRUE(empty.noWords);
+    EXPECT_EQ(empty.text, NoWordsMessage(Settings{}));
+}
+
+TEST(ComposeMetaTag, BeginTextHandling) {
+    const auto words = Ranked({"alpha", "beta"});
+    struct Row {
+        const char* begin;
+        const char* content;
+        std::int64_t count;
+    };
+    const Row rows[] = {
+        {"  ,  ", "alpha,beta", 2},              // a lone comma is no phrase
+        {"One,  Two", "one, two,alpha,beta", 4}, // ", " is replaced once at each place
+        {"one,,", "one,,alpha,beta", 4},
+        {"\xC4\xB0ZMIR", "izmir,alpha,beta", 3},
+    };
+    for (const Row& r : rows) {
+        const ComposedTag tag = Compose(words, r.begin);
+        EXPECT_EQ(Content(tag), r.content) << '"' << r.begin << '"';
+        EXPECT_EQ(tag.keywordCount, r.count) << '"' << r.begin << '"';
+    }
+}
+
+TEST(ComposeMetaTag, KeywordLimit) {
+    const auto words = Ranked({"alpha", "beta", "gamma", "delta", "epsilon", "zeta"});
+    EXPECT_EQ(Content(Compose(words, "", "3")), "alpha,beta,gamma");
+    EXPECT_EQ(Content(Compose(words, "p,q,r,s,t,u", "5")), "p,q,r,s,t,u"); // phrases all go in
+    // A phrase that hides a word still counts toward the limit; a hidden word does not.
+    EXPECT_EQ(Content(Compose(words, "alpha", "3")), "alpha,beta,gamma");
+    // The limit text is read as a number; what is not a positive number means no limit.
+    const auto many =
+        Ranked({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"});
+    struct Row {
+        const char* text;
+        std::int64_t count;
+    };
+    const Row rows[] = {{"0", 14},    {"-3", 14}, {"+.5", 14},  {" 1 0", 10},          {"12.5", 12},
+                        {"13.5", 14}, {"1e3", 1}, {"2.5.9", 2}, {"99999999999999", 14}};
+    for (const Row& r : rows) {
+        EXPECT_EQ(Compose(many, "", r.text).keywordCount, r.count) << '"' << r.text << '"';
+    }
+}
+
+TEST(ComposeMetaTag, ByteLimit) {
+    const auto words = Ranked({"alpha", "beta"});
+    EXPECT_EQ(Content(Compose(words, "", "", "36")), "");      // 31 bytes before any word
+    EXPECT_EQ(Content(Compose(words, "", "", "37")), "alpha"); // 31 + 5 + 1
+    EXPECT_EQ(Content(Compose(words, "", "", "40")), "alpha"); // beta needs 36 + 4 + 1
+    EXPECT_EQ(Content(Compose(words, "", "", "41")), "alpha,beta");
+    EXPECT_EQ(Content(Compose(words, "a long phrase", "", "20")), "a long phrase");
+    // The loop ends at the first word that does not fit; shorter ones later are not tried.
+    EXPECT_EQ(Content(Compose(Ranked({"alpha", "longerword", "beta"}), "", "", "45")), "alpha");
+    // The byte test comes before the phrase test: a hidden word can still end the loop.
+    EXPECT_EQ(Content(Compose(Ranked({"longerword", "beta"}), "longerword", "", "50")),
+              "longerword");
+}
+
+TEST(LimitBoxes, FilterThenCheckTheRange) {
+    const char* tooMany = "Maximum number of keywords in the meta tag is 100.";
+    const char* tooFew = "Minimum number of keywords in the meta tag is 5.";
+    const char* tooManyBytes = "Maximum number of bytes in the meta tag is 1000.";
+    struct Row {
+        LimitBoxCheck (*check)(std::string_view);
+        const char* typed;
+        LimitBoxCheck expected;
+    };
+    const Row rows[] = {
+        {CheckMaxKeywordsBox, "12.5", {"125", tooMany, "50"}},
+        {CheckMaxKeywordsBox, "4", {"4", tooFew, "50"}},
+        {CheckMaxKeywordsBox, "5", {"5", "", "5"}},
+        {CheckMaxKeywordsBox, "100", {"100", "", "100"}},
+        {CheckMaxKeywordsBox, "-7", {"7", "", "7"}},
+        {CheckMaxKeywordsBox, "abc", {"", "", ""}},
+        {CheckMaxBytesBox, "0", {"0", "", "0"}},
+        {CheckMaxBytesBox, "1001", {"1001", tooManyBytes, "500"}},
+    };
+    for (const Row& r : rows) {
+        const LimitBoxCheck c = r.check(r.typed);
+        EXPECT_EQ(c.filtered, r.expected.filtered) << r.typed;
+        EXPECT_EQ(c.message, r.expected.message) << r.typed;
+        EXPECT_EQ(c.finalText, r.expected.finalText) << r.typed;
+    }
+}
+
+TEST(WriteWordList, ColumnsLineUpAndZeroValuesAreLeftOut) {
+    const std::vector<WordEntry> words{
+        {"garden", 12, 100.0f}, {"roses", 12345, 2.5f}, {"soil", 3, 1.5f}, {"beta", 1, 0.5f}};
+    EXPECT_EQ(WriteWordList(words, Settings{}), "Rank Value Frequency\r\n"
+                                                "   1   100   12 garden\r\n"
+                                                "   2     2 12345 roses\r\n"
+                                                "   3     2    3 soil\r\n"
+                                                "\r\n"
+                                                "Words with key value 0 not shown.\r\n");
+    const std::string list = WriteWordList(std::vector<WordEntry>(12345, {"word", 1, 50}), {});
+    EXPECT_EQ(list.substr(22, 23), "    1    50    1 word\r\n");
+    EXPECT_NE(list.find("\r\n12345    50    1 word\r\n"), std::string::npos);
+}
+
+TEST(WriteWordList, NoWordsMessageFollowsTheSettings) {
+    Settings s;
+    s.IgnoreShortWords = 0; // the message ignores the check box
+    EXPECT_EQ(WriteWordList({}, s), "No words with more than 3 letters occur at least twice.");
+    s.ShortWordSize = s.ThresholdFrequency = 0;
+    EXPECT_EQ(WriteWordList({}, s), "No words with more than 1 letter occur at least once.");
+    s.ShortWordSize = s.ThresholdFrequency = 8;
+    EXPECT_EQ(WriteWordList({}, s), "No words with more than 9 letters occur at least 9 times.");
+}
+
+TEST(ShowExistingKeywords, ShowsTheFirstMatchingLineDecodedAndLowerCased) {
+    const auto show = [](const std::string& page) {
+        return ShowExistingKeywords(testing::WriteTempFile(page));
+    };
+    const std::string found = "Existing keyword meta tag:\r\n";
+    // The shown text is the line from the first "<meta " on; entities are left as they are.
+    EXPECT_EQ(show("<head>\n<title>x</title><meta name=\"description\" content=\"d\">"
+                   "<meta name=\"keywords\"\ncontent=\"a\">\n</head>"),
+              found + "<meta name=\"description\" content=\"d\"><meta name=\"keywords\"");
+    EXPECT_EQ(show("<meta name=\"keywords\" content=\"&Auml;RGER,CAF\xC9\">"),
+              found + "<meta name=\"keywords\" content=\"&auml;rger,caf\xC3\xA9\">");
+    for (const char* page : {"<meta name='keywords' content='a'>", "<meta\tname=\"keywords\">",
+                             "<head>\r\n</HEAD>\r\n<meta name=\"keywords\" content=\"a\">", ""}) {
+        EXPECT_EQ(show(page), "No keyword meta tag found.") << page;
+    }
+}
+
+} // namespace
+} // namespace orvanta
