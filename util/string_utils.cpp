@@ -66,10 +66,6 @@ std::u32string RemoveSpaces(std::u32string_view s) {
     return out;
 }
 
-void RemoveChars(std::string& s, std::string_view set) {
-    std::erase_if(s, [set](char c) { return set.find(c) != std::string_view::npos; });
-}
-
 std::u32string_view TrimSpaces(std::u32string_view s) {
     const std::size_t first = s.find_first_not_of(kSpace);
     if (first == std::u32string_view::npos) {

@@ -35,9 +35,6 @@ std::size_t CountChar(std::u32string_view s, char32_t c);
 
 std::u32string RemoveSpaces(std::u32string_view s);
 
-// Removes every character of set from s.
-void RemoveChars(std::string& s, std::string_view set);
-
 // Replaces every occurrence of from by to, scanning left to right without rescanning replacements.
 template <typename String>
 void ReplaceAll(String& s, const typename String::value_type* from,
