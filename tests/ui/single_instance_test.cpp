@@ -13,38 +13,29 @@ using orvanta::ui::SingleInstanceLock;
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void secondCopyIsTurnedAwayWithoutTouchingTheSettings() {
-        QTemporaryDir dir;
-        const QString lockPath = dir.filePath("orvanta.lock");
-        SingleInstanceLock running(lockPath);
-        QVERIFY(running.tryLock());
-
-        FakeDialogs dialogs;
-        orvanta::ui::MainWindowOptions options;
-        options.stateFilePath = dir.filePath("orv.usr");
-        options.dialogs = &dialogs;
-        SingleInstanceLock second(lockPath);
-        QVERIFY(!orvanta::ui::StartProgram(second, std::move(options)));
-        QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages[0].text, QString("A copy of Orvanta 1.0 is already running."));
-        QCOMPARE(dialogs.messages[0].icon, orvanta::ui::MessageIcon::None);
-        QVERIFY(!QFile::exists(dir.filePath("orv.usr")));
-    }
-
-    void firstCopyStartsAndHoldsTheLock() {
+    // The second start finds the first copy's lock; the first start sees none.
+    void onlyTheFirstCopyStartsAndTheSecondTouchesNoSettings() {
         QTemporaryDir dir;
         const QString lockPath = dir.filePath("orvanta.lock");
         FakeDialogs dialogs;
-        orvanta::ui::MainWindowOptions options;
-        options.stateFilePath = dir.filePath("orv.usr");
-        options.dialogs = &dialogs;
-        options.endProgram = [] {};
-        SingleInstanceLock lock(lockPath);
-        const auto window = orvanta::ui::StartProgram(lock, std::move(options));
+        const auto start = [&](SingleInstanceLock& lock) {
+            orvanta::ui::MainWindowOptions options;
+            options.stateFilePath = dir.filePath("orv.usr");
+            options.dialogs = &dialogs;
+            options.endProgram = [] {};
+            return orvanta::ui::StartProgram(lock, std::move(options));
+        };
+        SingleInstanceLock first(lockPath);
+        auto window = start(first);
         QVERIFY(window && window->isVisible());
         QVERIFY(!window->windowIcon().isNull());
-        QVERIFY(!SingleInstanceLock(lockPath).tryLock());
-        QVERIFY(dialogs.messages.empty());
+        QVERIFY(dialogs.messages.isEmpty());
+
+        SingleInstanceLock second(lockPath);
+        QVERIFY(!start(second));
+        QCOMPARE(dialogs.messages,
+                 QStringList{"A copy of Orvanta 1.0 is already running. | Orvanta"});
+        QVERIFY(!QFile::exists(dir.filePath("orv.usr")));
     }
 
     void lockOfACrashedCopyIsFree() {
