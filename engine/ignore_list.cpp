@@ -25,7 +25,7 @@ IgnoreList::IgnoreList(std::string_view listText) : text_(listText) {
 }
 
 bool IgnoreList::contains(std::string_view word) const {
-    return !entries_.empty() && entries_.contains(std::string(word));
+    return !entries_.empty() && entries_.contains(word);
 }
 
 WordsToIgnoreNormalised NormaliseWordsToIgnore(std::string_view boxText) {

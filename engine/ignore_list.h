@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -19,8 +20,15 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    // Lets contains() look a word up without building a string for it.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
     std::string text_;
-    std::unordered_set<std::string> entries_;
+    std::unordered_set<std::string, Hash, std::equal_to<>> entries_;
 };
 
 struct WordsToIgnoreNormalised {

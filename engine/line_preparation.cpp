@@ -55,31 +55,13 @@ constexpr std::array<Replacement, 30> kLetterEntities = {{
     {U"&yacute;", U"y"}, {U"&yuml;", U"y"},
 }};
 
-void ReplaceEvery(std::u32string& line, const Replacement& r) {
-    std::size_t at = line.find(r.from);
-    if (at == std::u32string::npos) {
-        return;
-    }
-    std::u32string out;
-    out.reserve(line.size());
-    std::size_t from = 0;
-    while (at != std::u32string::npos) {
-        out.append(line, from, at - from);
-        out.append(r.to);
-        from = at + r.from.size();
-        at = line.find(r.from, from);
-    }
-    out.append(line, from, std::u32string::npos);
-    line = std::move(out);
-}
-
 void ReplaceEntities(std::u32string& line, const Replacement* first, const Replacement* last) {
     for (const Replacement* r = first; r != last; ++r) {
         // No replacement produces an ampersand, so once none is left no row can match.
         if (line.find(U'&') == std::u32string::npos) {
             return;
         }
-        ReplaceEvery(line, *r);
+        text::ReplaceAll(line, r->from, r->to);
     }
 }
 

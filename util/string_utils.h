@@ -37,8 +37,8 @@ std::u32string RemoveSpaces(std::u32string_view s);
 
 // Replaces every occurrence of from by to, scanning left to right without rescanning replacements.
 template <typename String>
-void ReplaceAll(String& s, const typename String::value_type* from,
-                const typename String::value_type* to);
+void ReplaceAll(String& s, std::basic_string_view<typename String::value_type> from,
+                std::basic_string_view<typename String::value_type> to);
 
 // True when s starts with prefix at position p.
 inline bool StartsWithAt(std::u32string_view s, std::size_t p, std::u32string_view prefix) {

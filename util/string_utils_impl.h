@@ -6,11 +6,8 @@
 namespace orvanta::text {
 
 template <typename String>
-void ReplaceAll(String& s, const typename String::value_type* from,
-                const typename String::value_type* to) {
-    using View = std::basic_string_view<typename String::value_type>;
-    const View needle(from);
-    const View replacement(to);
+void ReplaceAll(String& s, std::basic_string_view<typename String::value_type> needle,
+                std::basic_string_view<typename String::value_type> replacement) {
     if (needle.empty()) {
         return;
     }
