@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/string_hash.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,15 +22,8 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    // Lets contains() look a word up without building a string for it.
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const noexcept {
-            return std::hash<std::string_view>{}(s);
-        }
-    };
     std::string text_;
-    std::unordered_set<std::string, Hash, std::equal_to<>> entries_;
+    std::unordered_set<std::string, text::TransparentStringHash, std::equal_to<>> entries_;
 };
 
 struct WordsToIgnoreNormalised {

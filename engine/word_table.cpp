@@ -17,7 +17,7 @@ bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {
     return x.stamp < y.stamp;
 }
 
-std::size_t WordTable::firstWithText(const std::string& text) const {
+std::size_t WordTable::firstWithText(std::string_view text) const {
     std::size_t best = kNone;
     const auto [first, last] = byText_.equal_range(text);
     for (auto it = first; it != last; ++it) {
@@ -36,7 +36,7 @@ std::string WordTable::foldPlural(std::string_view word) {
     // An entry that is the word's singular: the word is counted under it.
     std::size_t singular = kNone;
     if (word.size() > 1 && word.back() == 's') {
-        singular = firstWithText(std::string(word.substr(0, word.size() - 1)));
+        singular = firstWithText(word.substr(0, word.size() - 1));
     }
     // An entry that is the word's plural: the entry becomes the word.
     const std::string plural = result + "s";

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "util/string_hash.h"
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,10 +46,11 @@ private:
     };
     bool ranksBefore(std::size_t a, std::size_t b) const;
     // The best-ranked entry with this text; npos when none.
-    std::size_t firstWithText(const std::string& text) const;
+    std::size_t firstWithText(std::string_view text) const;
 
     std::vector<Slot> slots_;
-    std::unordered_multimap<std::string, std::size_t> byText_;
+    std::unordered_multimap<std::string, std::size_t, text::TransparentStringHash, std::equal_to<>>
+        byText_;
     std::uint64_t clock_ = 0;
 };
 
