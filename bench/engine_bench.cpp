@@ -2,7 +2,7 @@
 // figures go into docs/performance.md by hand.
 #include "engine/analysis_run.h"
 #include "engine/ignore_list.h"
-#include "engine/output.h"
+#include "engine/meta_tag_composer.h"
 #include "engine/run_host.h"
 #include "engine/settings.h"
 
@@ -17,11 +17,11 @@ namespace {
 
 class BenchHost : public orvanta::RunHost {
 public:
-    const orvanta::Settings& settings() const override { return settings_; }
+    const orvanta::AnalysisSettings& settings() const override { return settings_; }
     const orvanta::IgnoreList& ignoreList() const override { return ignore_; }
 
 private:
-    orvanta::Settings settings_;
+    orvanta::AnalysisSettings settings_;
     orvanta::IgnoreList ignore_{","};
 };
 

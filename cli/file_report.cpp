@@ -1,9 +1,13 @@
 #include "cli/file_report.h"
 
 #include "cli/json_writer.h"
+#include "core/input_file_check.h"
+#include "core/messages.h"
+#include "core/output_text.h"
 #include "engine/analysis_run.h"
-#include "engine/output.h"
+#include "engine/existing_keywords.h"
 #include "engine/run_host.h"
+#include "engine/word_list_report.h"
 #include "util/string_utils.h"
 
 namespace orvanta::cli {
@@ -11,13 +15,13 @@ namespace {
 
 class FixedSettingsHost : public RunHost {
 public:
-    FixedSettingsHost(const Settings& settings, const IgnoreList& ignore)
+    FixedSettingsHost(const AnalysisSettings& settings, const IgnoreList& ignore)
         : settings_(settings), ignore_(ignore) {}
-    const Settings& settings() const override { return settings_; }
+    const AnalysisSettings& settings() const override { return settings_; }
     const IgnoreList& ignoreList() const override { return ignore_; }
 
 private:
-    const Settings& settings_;
+    const AnalysisSettings& settings_;
     const IgnoreList& ignore_;
 };
 
@@ -70,57 +74,71 @@ FileReport Failure(const std::string& file, const Options& options, std::string 
     return report;
 }
 
+// The keywords meta tag already in the document.
+void ReportExisting(const std::string& path, FileReport& report, JsonObject& json) {
+    const ExistingKeywords existing = FindExistingKeywords(path);
+    report.boxText = core::ExistingKeywordsText(existing);
+    report.ok = existing.outcome != ExistingKeywordsOutcome::ReadError;
+    if (!report.ok) {
+        report.errorMessage = report.boxText;
+    }
+    json.field("existing", report.boxText);
+}
+
+void ReportTag(const std::vector<WordEntry>& words, const AnalysisSettings& settings,
+               FileReport& report, JsonObject& json) {
+    const ComposedTag tag = ComposeMetaTag(words, settings);
+    report.boxText = core::TagBoxText(tag, settings);
+    if (tag.noWords) {
+        json.null("tag").field("message", report.boxText);
+        return;
+    }
+    json.raw("tag", JsonObject()
+                        .field("text", tag.tagLine)
+                        .raw("keywords", JsonStringArray(tag.keywords))
+                        .field("keywordCount", tag.keywordCount)
+                        .field("byteCount", tag.byteCount)
+                        .str());
+}
+
+void ReportWordList(const std::vector<WordEntry>& words, const AnalysisSettings& settings,
+                    FileReport& report, JsonObject& json) {
+    report.boxText = core::WordListBoxText(words, settings);
+    json.raw("words", JsonWordArray(words));
+    if (words.empty()) {
+        json.field("message", report.boxText);
+    }
+}
+
 } // namespace
 
 FileReport AnalyseFile(const std::string& file, const Options& options,
                        const IgnoreList& ignoreList) {
     const std::string path(text::TrimSpaces(file));
-    const InputFileCheck check = CheckInputFile(path);
-    if (check != InputFileCheck::Ok) {
-        return Failure(file, options, InputFileCheckMessage(check));
+    const core::InputFileCheck check = core::CheckInputFile(path);
+    if (check != core::InputFileCheck::Ok) {
+        return Failure(file, options, core::InputFileMessage(check).text);
     }
 
     FileReport report;
     JsonObject json;
     json.field("file", file).field("mode", ModeName(options.mode));
-
+    const AnalysisSettings settings = core::ToAnalysisSettings(options.settings);
     if (options.mode == Mode::ShowExisting) {
-        report.boxText = ShowExistingKeywords(path);
-        report.ok = report.boxText != "Error when looking for keywords meta tag.";
-        if (!report.ok) {
-            report.errorMessage = report.boxText;
-        }
-        json.field("existing", report.boxText);
+        ReportExisting(path, report, json);
     } else {
-        FixedSettingsHost host(options.settings, ignoreList);
+        FixedSettingsHost host(settings, ignoreList);
         const RunResult run = RunAnalysis(path, host);
         if (run.outcome != RunOutcome::Completed) {
-            return Failure(file, options,
-                           "Error when reading the input file: " + run.failureReason);
+            return Failure(file, options, core::ReadErrorMessage(run.failureReason).text);
         }
         report.ok = true;
         report.wordsFound = static_cast<std::int64_t>(run.words.size());
         json.field("wordsFound", report.wordsFound);
         if (options.mode == Mode::GenerateTag) {
-            const ComposedTag tag = ComposeMetaTag(run.words, options.settings);
-            report.boxText = tag.text;
-            if (tag.noWords) {
-                json.null("tag").field("message", tag.text);
-            } else {
-                const std::string tagLine = tag.text.substr(0, tag.text.find("\r\n"));
-                json.raw("tag", JsonObject()
-                                    .field("text", tagLine)
-                                    .raw("keywords", JsonStringArray(tag.keywords))
-                                    .field("keywordCount", tag.keywordCount)
-                                    .field("byteCount", tag.byteCount)
-                                    .str());
-            }
+            ReportTag(run.words, settings, report, json);
         } else {
-            report.boxText = WriteWordList(run.words, options.settings);
-            json.raw("words", JsonWordArray(run.words));
-            if (run.words.empty()) {
-                json.field("message", report.boxText);
-            }
+            ReportWordList(run.words, settings, report, json);
         }
     }
     json.field("output", report.boxText);
@@ -134,18 +152,7 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
 }
 
 std::string AsTerminalText(std::string_view boxText) {
-    std::string out;
-    out.reserve(boxText.size() + 1);
-    for (std::size_t i = 0; i < boxText.size(); ++i) {
-        if (boxText[i] == '\r') {
-            out += '\n';
-            if (i + 1 < boxText.size() && boxText[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            out += boxText[i];
-        }
-    }
+    std::string out = core::WithLineFeeds(boxText);
     if (out.empty() || out.back() != '\n') {
         out += '\n';
     }

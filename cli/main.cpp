@@ -1,8 +1,9 @@
 // orvanta-cli: the analysis engine without the window, for batch use and tests.
 #include "cli/file_report.h"
 #include "cli/options.h"
-#include "engine/analysis_run.h"
-#include "engine/output.h"
+#include "core/ignore_words.h"
+#include "core/limit_boxes.h"
+#include "core/messages.h"
 
 #include <cstdio>
 #include <iostream>
@@ -22,19 +23,19 @@ constexpr int kExitUsage = 64;
 // The limit boxes' checks, as when the user leaves a box: a rejected text is replaced by the
 // default and its message shown (here on standard error).
 void CheckLimitTexts(orvanta::cli::Options& options) {
-    const auto apply = [](std::string& text, const orvanta::LimitBoxCheck& check) {
+    const auto apply = [](std::string& text, const orvanta::core::LimitBoxCheck& check) {
         if (!check.message.empty()) {
             std::cerr << "orvanta-cli: " << check.message << '\n';
         }
         text = check.finalText;
     };
     if (options.maxKeywordsGiven) {
-        apply(options.settings.MaxNumKeywordsInMetaTag,
-              orvanta::CheckMaxKeywordsBox(options.settings.MaxNumKeywordsInMetaTag));
+        apply(options.settings.maxKeywordsText,
+              orvanta::core::CheckMaxKeywordsBox(options.settings.maxKeywordsText));
     }
     if (options.maxBytesGiven) {
-        apply(options.settings.MaxNumBytesInMetaTag,
-              orvanta::CheckMaxBytesBox(options.settings.MaxNumBytesInMetaTag));
+        apply(options.settings.maxBytesText,
+              orvanta::core::CheckMaxBytesBox(options.settings.maxBytesText));
     }
 }
 
@@ -60,9 +61,9 @@ int main(int argc, char** argv) {
     }
 
     CheckLimitTexts(options);
-    const orvanta::WordsToIgnoreNormalised ignore =
-        orvanta::NormaliseWordsToIgnore(options.settings.WordsToIgnore);
-    options.settings.WordsToIgnore = ignore.boxText;
+    const orvanta::core::WordsToIgnoreNormalised ignore =
+        orvanta::core::NormaliseWordsToIgnore(options.settings.wordsToIgnore);
+    options.settings.wordsToIgnore = ignore.boxText;
     const orvanta::IgnoreList ignoreList(ignore.listText);
 
     int status = kExitOk;
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
             std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
             status = kExitFileFailed;
         } else if (options.stats && report.wordsFound >= 0) {
-            std::cerr << orvanta::WordsFoundCaption(report.wordsFound) << '\n';
+            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
         }
     }
     return status;

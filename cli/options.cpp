@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "ui/state_file_format.h"
+#include "core/state_file.h"
 
 #include <charconv>
 #include <functional>
@@ -9,6 +9,8 @@
 
 namespace orvanta::cli {
 namespace {
+
+using core::UserSettings;
 
 std::optional<int> ParseSmallInt(const std::string& text) {
     int value = 0;
@@ -20,19 +22,26 @@ std::optional<int> ParseSmallInt(const std::string& text) {
 }
 
 struct ListOption {
-    int Settings::*field;
+    int UserSettings::*field;
     int lowestShown; // the number the list's first entry shows
     int lastIndex;
 };
 
 const std::map<std::string, ListOption>& ListOptions() {
     static const std::map<std::string, ListOption> options = {
-        {"--short-word-size", {&Settings::ShortWordSize, 1, kLastShortWordSizeIndex}},
-        {"--min-frequency", {&Settings::ThresholdFrequency, 1, kLastThresholdFrequencyIndex}},
-        {"--table-weight", {&Settings::TableWeight, 0, kLastTableWeightIndex}},
+        {"--short-word-size",
+         {&UserSettings::shortWordSizeIndex, core::kShortWordSizeFirst,
+          core::kLastShortWordSizeIndex}},
+        {"--min-frequency",
+         {&UserSettings::minFrequencyIndex, core::kMinFrequencyFirst,
+          core::kLastMinFrequencyIndex}},
+        {"--table-weight",
+         {&UserSettings::tableWeightIndex, core::kTableWeightFirst, core::kLastTableWeightIndex}},
         {"--existing-keywords-weight",
-         {&Settings::ExistingKeywordsWeight, 0, kLastExistingKeywordsWeightIndex}},
-        {"--bold-weight", {&Settings::BoldWeight, 1, kLastBoldWeightIndex}},
+         {&UserSettings::existingKeywordsWeightIndex, core::kExistingKeywordsWeightFirst,
+          core::kLastExistingKeywordsWeightIndex}},
+        {"--bold-weight",
+         {&UserSettings::boldWeightIndex, core::kBoldWeightFirst, core::kLastBoldWeightIndex}},
     };
     return options;
 }
@@ -43,98 +52,125 @@ bool TakesValue(const std::string& name) {
            name == "--settings";
 }
 
+// One "--name", "--name=value" or "--name value" argument.
+struct OptionArg {
+    std::string name;
+    std::optional<std::string> value;
+};
+
+// Reads the option at args[i], taking the next argument as its value when it needs one.
+std::string TakeOption(const std::vector<std::string>& args, std::size_t& i, OptionArg& option) {
+    option.name = args[i];
+    if (const std::size_t eq = option.name.find('='); eq != std::string::npos) {
+        option.value = option.name.substr(eq + 1);
+        option.name.resize(eq);
+    }
+    if (TakesValue(option.name) && !option.value) {
+        if (i + 1 >= args.size()) {
+            return "option '" + option.name + "' needs a value";
+        }
+        option.value = args[++i];
+    } else if (!TakesValue(option.name) && option.value) {
+        return "option '" + option.name + "' takes no value";
+    }
+    return {};
+}
+
+std::string ApplyListOption(const std::string& name, const ListOption& list,
+                            const std::string& value, UserSettings& settings) {
+    const std::optional<int> shown = ParseSmallInt(value);
+    const int highest = list.lowestShown + list.lastIndex;
+    if (!shown || *shown < list.lowestShown || *shown > highest) {
+        return "option '" + name + "' takes a number from " + std::to_string(list.lowestShown) +
+               " to " + std::to_string(highest);
+    }
+    settings.*list.field = *shown - list.lowestShown;
+    return {};
+}
+
+// Options that only switch something on or off.
+bool ApplyFlag(const std::string& name, Options& o) {
+    static const std::map<std::string, std::function<void(Options&)>> flags = {
+        {"--list-words", [](Options& x) { x.mode = Mode::ListWords; }},
+        {"--show-existing", [](Options& x) { x.mode = Mode::ShowExisting; }},
+        {"--no-ignore-common-words", [](Options& x) { x.settings.ignoreCommonWords = 0; }},
+        {"--no-ignore-short-words", [](Options& x) { x.settings.ignoreShortWords = 0; }},
+        {"--stats", [](Options& x) { x.stats = true; }},
+        {"--help", [](Options& x) { x.help = true; }},
+        {"--version", [](Options& x) { x.version = true; }},
+    };
+    const auto flag = flags.find(name);
+    if (flag == flags.end()) {
+        return false;
+    }
+    flag->second(o);
+    return true;
+}
+
+std::string ApplyValueOption(const std::string& name, const std::string& value, Options& o) {
+    if (name == "--ignore") {
+        o.settings.wordsToIgnore = value;
+    } else if (name == "--begin-with") {
+        o.settings.beginMetaTagWith = value;
+    } else if (name == "--max-keywords") {
+        o.settings.maxKeywordsText = value;
+        o.maxKeywordsGiven = true;
+    } else if (name == "--max-bytes") {
+        o.settings.maxBytesText = value;
+        o.maxBytesGiven = true;
+    } else if (name == "--settings") {
+        // A saved settings file replaces everything set so far; later options change it.
+        if (!core::LoadStateFile(value, o.settings)) {
+            return "cannot read the settings file '" + value + "'";
+        }
+        o.maxKeywordsGiven = o.maxBytesGiven = false;
+    } else if (name == "--format" && (value == "json" || value == "text")) {
+        o.format = value == "json" ? Format::Json : Format::Text;
+    } else if (name == "--format") {
+        return "option '--format' takes 'text' or 'json'";
+    }
+    return {};
+}
+
+std::string ApplyOption(const OptionArg& option, Options& o) {
+    if (const auto list = ListOptions().find(option.name); list != ListOptions().end()) {
+        return ApplyListOption(option.name, list->second, *option.value, o.settings);
+    }
+    if (option.value) {
+        return ApplyValueOption(option.name, *option.value, o);
+    }
+    if (ApplyFlag(option.name, o)) {
+        return {};
+    }
+    return "unknown option '" + option.name + "'";
+}
+
+bool IsFileArgument(const std::string& arg) {
+    return arg.empty() || arg[0] != '-' || arg == "-";
+}
+
 } // namespace
 
 ParseResult ParseOptions(const std::vector<std::string>& args) {
     ParseResult result;
     Options& o = result.options;
     bool onlyFiles = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        if (onlyFiles || arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
-            if (arg == "-" || onlyFiles || arg.empty() || arg[0] != '-') {
-                o.files.push_back(arg);
-                continue;
-            }
-            result.error = "unknown option '" + arg + "'";
-            return result;
-        }
-        if (arg == "--") {
+    for (std::size_t i = 0; i < args.size() && result.error.empty(); ++i) {
+        if (onlyFiles || IsFileArgument(args[i])) {
+            o.files.push_back(args[i]);
+        } else if (args[i] == "--") {
             onlyFiles = true;
-            continue;
-        }
-        std::optional<std::string> value;
-        if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-            arg = arg.substr(0, eq);
-        }
-        if (TakesValue(arg) && !value) {
-            if (i + 1 >= args.size()) {
-                result.error = "option '" + arg + "' needs a value";
-                return result;
-            }
-            value = args[++i];
-        } else if (!TakesValue(arg) && value) {
-            result.error = "option '" + arg + "' takes no value";
-            return result;
-        }
-
-        if (const auto list = ListOptions().find(arg); list != ListOptions().end()) {
-            const ListOption& option = list->second;
-            const std::optional<int> shown = ParseSmallInt(*value);
-            const int highest = option.lowestShown + option.lastIndex;
-            if (!shown || *shown < option.lowestShown || *shown > highest) {
-                result.error = "option '" + arg + "' takes a number from " +
-                               std::to_string(option.lowestShown) + " to " + std::to_string(highest);
-                return result;
-            }
-            o.settings.*option.field = *shown - option.lowestShown;
-        } else if (arg == "--list-words") {
-            o.mode = Mode::ListWords;
-        } else if (arg == "--show-existing") {
-            o.mode = Mode::ShowExisting;
-        } else if (arg == "--no-ignore-common-words") {
-            o.settings.IgnoreCommonWords = 0;
-        } else if (arg == "--no-ignore-short-words") {
-            o.settings.IgnoreShortWords = 0;
-        } else if (arg == "--ignore") {
-            o.settings.WordsToIgnore = *value;
-        } else if (arg == "--begin-with") {
-            o.settings.BeginMetaTagWith = *value;
-        } else if (arg == "--max-keywords") {
-            o.settings.MaxNumKeywordsInMetaTag = *value;
-            o.maxKeywordsGiven = true;
-        } else if (arg == "--max-bytes") {
-            o.settings.MaxNumBytesInMetaTag = *value;
-            o.maxBytesGiven = true;
-        } else if (arg == "--settings") {
-            // A saved settings file replaces everything set so far; later options change it.
-            if (!LoadStateFile(*value, o.settings)) {
-                result.error = "cannot read the settings file '" + *value + "'";
-                return result;
-            }
-            o.maxKeywordsGiven = o.maxBytesGiven = false;
-        } else if (arg == "--stats") {
-            o.stats = true;
-        } else if (arg == "--format") {
-            if (*value == "json") {
-                o.format = Format::Json;
-            } else if (*value == "text") {
-                o.format = Format::Text;
-            } else {
-                result.error = "option '--format' takes 'text' or 'json'";
-                return result;
-            }
-        } else if (arg == "--help") {
-            o.help = true;
-        } else if (arg == "--version") {
-            o.version = true;
+        } else if (!args[i].starts_with("--")) {
+            result.error = "unknown option '" + args[i] + "'";
         } else {
-            result.error = "unknown option '" + arg + "'";
-            return result;
+            OptionArg option;
+            result.error = TakeOption(args, i, option);
+            if (result.error.empty()) {
+                result.error = ApplyOption(option, o);
+            }
         }
     }
-    if (o.files.empty() && !o.help && !o.version) {
+    if (result.error.empty() && o.files.empty() && !o.help && !o.version) {
         result.error = "no input file given";
     }
     return result;

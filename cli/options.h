@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/settings.h"
+#include "core/user_settings.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ struct Options {
     bool stats = false;
     bool help = false;
     bool version = false;
-    Settings settings;
+    core::UserSettings settings;
     // The limit boxes' checks apply to limits typed as options, not to saved ones.
     bool maxKeywordsGiven = false;
     bool maxBytesGiven = false;

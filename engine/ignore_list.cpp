@@ -3,7 +3,6 @@
 #include "engine/line_preparation.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
-#include "util/unicode_lower.h"
 
 namespace orvanta {
 
@@ -26,25 +25,6 @@ IgnoreList::IgnoreList(std::string_view listText) : text_(listText) {
 
 bool IgnoreList::contains(std::string_view word) const {
     return !entries_.empty() && entries_.contains(word);
-}
-
-WordsToIgnoreNormalised NormaliseWordsToIgnore(std::string_view boxText) {
-    std::u32string text = text::FromHostText(boxText);
-    text::LowerCaseInPlace(text);
-    text = std::u32string(text::TrimSpaces(text));
-    if (!text.empty()) {
-        text::ReplaceAll(text, U" ", U",");
-        while (text.find(U",,") != std::u32string::npos) {
-            text::ReplaceAll(text, U",,", U",");
-        }
-    }
-    if (!text.empty() && text.back() == U',') {
-        text.pop_back();
-    }
-    WordsToIgnoreNormalised result;
-    result.boxText = text::ToUtf8(text);
-    result.listText = result.boxText + ",";
-    return result;
 }
 
 } // namespace orvanta

@@ -15,7 +15,7 @@ namespace orvanta {
 class IgnoreList {
 public:
     IgnoreList() = default;
-    // listText is the normalised box text followed by one comma (the form the box handler makes).
+    // listText holds the words separated by commas; empty entries are skipped.
     explicit IgnoreList(std::string_view listText);
 
     bool contains(std::string_view word) const;
@@ -25,14 +25,5 @@ private:
     std::string text_;
     std::unordered_set<std::string, text::TransparentStringHash, std::equal_to<>> entries_;
 };
-
-struct WordsToIgnoreNormalised {
-    std::string boxText;  // what the box shows afterwards
-    std::string listText; // boxText followed by ","
-};
-
-// What leaving the words-to-ignore box does to its text: lower case, spaces trimmed, spaces
-// turned into commas, runs of commas collapsed, one trailing comma dropped.
-WordsToIgnoreNormalised NormaliseWordsToIgnore(std::string_view boxText);
 
 } // namespace orvanta

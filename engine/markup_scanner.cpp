@@ -67,26 +67,26 @@ bool MarkupScanner::startsAt(std::u32string_view text) const {
 }
 
 int MarkupScanner::tableWeight() const {
-    return host_.settings().tableWeightValue();
+    return host_.settings().tableWeight;
 }
 
 float MarkupScanner::occurrenceWeight() const {
-    const Settings& settings = host_.settings();
+    const AnalysisSettings& settings = host_.settings();
     float base = 0.0f;
     if (state_.inTitle) {
         base = 48.0f;
     } else if (state_.inDescription) {
         base = 24.0f;
     } else if (state_.inKeywords) {
-        base = 4.0f * static_cast<float>(settings.existingKeywordsWeightValue());
+        base = 4.0f * static_cast<float>(settings.existingKeywordsWeight);
     }
     float weight =
         static_cast<float>(state_.fontSize) + base + static_cast<float>(state_.headingCode);
     if (state_.tableDepth > 0) {
-        weight += static_cast<float>(settings.tableWeightValue());
+        weight += static_cast<float>(settings.tableWeight);
     }
     if (state_.inBold) {
-        weight += static_cast<float>(settings.boldWeightValue());
+        weight += static_cast<float>(settings.boldWeight);
     }
     return weight;
 }
@@ -119,22 +119,22 @@ void MarkupScanner::scanLine(const std::u32string& line) {
         // Every delimiter below begins with "<"; most steps can skip those comparisons.
         const bool atOpenBracket = at(pos_) == U'<';
         // 4. Table boundaries; never ends the step.
-        if (atOpenBracket && startsAt(strTableStart)) {
+        if (atOpenBracket && startsAt(kTableStart)) {
             if (tableWeight() > 0) {
                 ++state_.tableDepth;
             } else if (!skipTable()) {
                 return;
             }
-        } else if (atOpenBracket && startsAt(strTableEnd) && tableWeight() > 0) {
+        } else if (atOpenBracket && startsAt(kTableEnd) && tableWeight() > 0) {
             --state_.tableDepth;
         }
         // 5-7. Comment, style and script regions.
-        RegionResult region = checkRegion(state_.inComment, strCommentStart, strCommentEnd);
+        RegionResult region = checkRegion(state_.inComment, kCommentStart, kCommentEnd);
         if (region == RegionResult::NotApplicable) {
-            region = checkRegion(state_.inStyle, strStyleStart, strStyleEnd);
+            region = checkRegion(state_.inStyle, kStyleStart, kStyleEnd);
         }
         if (region == RegionResult::NotApplicable) {
-            region = checkRegion(state_.inScript, strScriptStart, strScriptEnd);
+            region = checkRegion(state_.inScript, kScriptStart, kScriptEnd);
         }
         if (region == RegionResult::LineDone) {
             return;
@@ -265,7 +265,7 @@ void MarkupScanner::readMetaTag() {
             state_.inDescription = true;
         }
     } else if (rest.find(U"name=\"keywords\"") != std::u32string::npos &&
-               host_.settings().existingKeywordsWeightValue() > 0) {
+               host_.settings().existingKeywordsWeight > 0) {
         const std::size_t p = findContent();
         if (p != std::u32string_view::npos) {
             pos_ = p + 7;
@@ -330,12 +330,12 @@ void MarkupScanner::closeFontTag() {
 
 bool MarkupScanner::skipTable() {
     for (;;) {
-        if (startsAt(strTableStart)) {
+        if (startsAt(kTableStart)) {
             ++state_.tableDepth;
-            pos_ += strTableStart.size();
-        } else if (startsAt(strTableEnd)) {
+            pos_ += kTableStart.size();
+        } else if (startsAt(kTableEnd)) {
             --state_.tableDepth;
-            pos_ += strTableEnd.size();
+            pos_ += kTableEnd.size();
             if (state_.tableDepth == 0) {
                 return true;
             }

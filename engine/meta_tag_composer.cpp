@@ -1,7 +1,7 @@
+#include "engine/meta_tag_composer.h"
+
 #include "engine/line_preparation.h"
-#include "engine/output.h"
 #include "engine/settings.h"
-#include "util/number_reading.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
@@ -10,6 +10,7 @@ namespace orvanta {
 namespace {
 
 constexpr std::u32string_view kOpening = U"<META NAME=\"keywords\" CONTENT=\"";
+constexpr std::u32string_view kClosing = U"\">";
 
 // The begin text as it enters the tag: ", " closed up once at each place, one final comma
 // dropped, lower case, leading spaces removed.
@@ -20,9 +21,8 @@ std::u32string PhraseText(std::u32string_view trimmedBegin) {
         p.pop_back();
     }
     text::LowerCaseInPlace(p);
-    p.erase(0, p.find_first_not_of(text::kSpace) == std::u32string::npos
-                   ? p.size()
-                   : p.find_first_not_of(text::kSpace));
+    const std::size_t first = p.find_first_not_of(text::kSpace);
+    p.erase(0, first == std::u32string::npos ? p.size() : first);
     return p;
 }
 
@@ -39,69 +39,86 @@ std::vector<std::string> SplitPhrases(std::u32string_view phrases) {
     }
 }
 
+// The tag under construction and the two limits it must respect.
+class TagBuilder {
+public:
+    TagBuilder(const AnalysisSettings& settings, ComposedTag& result)
+        : maxKeywords_(settings.maxKeywords), maxBytes_(settings.maxBytes), result_(result),
+          tag_(kOpening) {}
+
+    void placePhrases(std::u32string_view phrases) {
+        // A begin text that was only a comma places no phrase at all.
+        if (phrases.empty()) {
+            return;
+        }
+        tag_ += phrases;
+        count_ = static_cast<std::int64_t>(text::CountChar(phrases, U',')) + 1;
+        result_.keywords = SplitPhrases(phrases);
+        // Words are compared with the phrases as document text is: accented letters folded.
+        foldedPhrases_ = phrases;
+        FoldAccentedLetters(foldedPhrases_);
+    }
+
+    // Places the ranked words in turn until a limit is reached; words the phrases already
+    // contain are passed over.
+    void placeWords(const std::vector<WordEntry>& ranked) {
+        std::u32string word;
+        for (const WordEntry& entry : ranked) {
+            if (!fits(static_cast<std::int64_t>(entry.text.size()))) {
+                break;
+            }
+            word.assign(entry.text.begin(), entry.text.end());
+            if (foldedPhrases_.find(word) != std::u32string::npos) {
+                continue;
+            }
+            if (count_ > 0) {
+                tag_ += U',';
+            }
+            tag_ += word;
+            ++count_;
+            result_.keywords.push_back(entry.text);
+        }
+    }
+
+    void finish() {
+        result_.keywordCount = count_;
+        result_.byteCount = static_cast<std::int64_t>(tag_.size());
+        tag_ += kClosing;
+        result_.tagLine = text::ToUtf8(tag_);
+    }
+
+private:
+    bool fits(std::int64_t wordLength) const {
+        const auto length = static_cast<std::int64_t>(tag_.size());
+        return (maxKeywords_ <= 0 || count_ + 1 <= maxKeywords_) &&
+               (maxBytes_ <= 0 || length + wordLength + 1 <= maxBytes_);
+    }
+
+    std::int64_t maxKeywords_;
+    std::int64_t maxBytes_;
+    ComposedTag& result_;
+    std::u32string tag_;
+    std::u32string foldedPhrases_;
+    std::int64_t count_ = 0;
+};
+
 } // namespace
 
-ComposedTag ComposeMetaTag(const std::vector<WordEntry>& ranked, const Settings& settings) {
+ComposedTag ComposeMetaTag(const std::vector<WordEntry>& ranked, const AnalysisSettings& settings) {
     ComposedTag result;
     if (ranked.empty()) {
-        result.text = NoWordsMessage(settings);
-        result.beginTextShown = settings.BeginMetaTagWith;
         result.noWords = true;
+        result.beginTextShown = settings.beginMetaTagWith;
         return result;
     }
-    const std::int64_t maxKeywords =
-        text::RoundToInt32(text::ReadLeadingNumber(settings.MaxNumKeywordsInMetaTag));
-    const std::int64_t maxBytes =
-        text::RoundToInt32(text::ReadLeadingNumber(settings.MaxNumBytesInMetaTag));
-
-    std::u32string tag(kOpening);
-    const std::u32string begin(text::TrimSpaces(text::FromHostText(settings.BeginMetaTagWith)));
+    const std::u32string begin(text::TrimSpaces(text::FromHostText(settings.beginMetaTagWith)));
     result.beginTextShown = text::ToUtf8(begin);
-
-    std::int64_t count = 0;
-    std::u32string phrases;
+    TagBuilder builder(settings, result);
     if (!begin.empty()) {
-        phrases = PhraseText(begin);
-        // A begin text that was only a comma places no phrase at all.
-        if (!phrases.empty()) {
-            tag += phrases;
-            count = static_cast<std::int64_t>(text::CountChar(phrases, U',')) + 1;
-            result.keywords = SplitPhrases(phrases);
-        }
+        builder.placePhrases(PhraseText(begin));
     }
-    // Words are compared with the phrases as document text is: accented letters folded.
-    std::u32string foldedPhrases = phrases;
-    FoldAccentedLetters(foldedPhrases);
-
-    auto length = static_cast<std::int64_t>(tag.size());
-    std::u32string word;
-    for (const WordEntry& entry : ranked) {
-        if (maxKeywords > 0 && count + 1 > maxKeywords) {
-            break;
-        }
-        const auto wordLength = static_cast<std::int64_t>(entry.text.size());
-        if (maxBytes > 0 && length + wordLength + 1 > maxBytes) {
-            break;
-        }
-        word.assign(entry.text.begin(), entry.text.end());
-        if (foldedPhrases.find(word) != std::u32string::npos) {
-            continue;
-        }
-        if (count > 0) {
-            tag += U',';
-        }
-        tag += word;
-        ++count;
-        length = static_cast<std::int64_t>(tag.size());
-        result.keywords.push_back(entry.text);
-    }
-    tag += U"\">";
-
-    result.keywordCount = count;
-    result.byteCount = length;
-    result.text = text::ToUtf8(tag) +
-                  "\r\n\r\nNumber of keywords in meta tag: " + std::to_string(count) +
-                  "\r\nNumber of bytes in meta tag: " + std::to_string(length);
+    builder.placeWords(ranked);
+    builder.finish();
     return result;
 }
 

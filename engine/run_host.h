@@ -5,7 +5,7 @@
 
 namespace orvanta {
 
-struct Settings;
+struct AnalysisSettings;
 class IgnoreList;
 
 // Everything an analysis run needs from whoever drives it. The run reads settings() and
@@ -14,7 +14,7 @@ class RunHost {
 public:
     virtual ~RunHost() = default;
 
-    virtual const Settings& settings() const = 0;
+    virtual const AnalysisSettings& settings() const = 0;
     virtual const IgnoreList& ignoreList() const = 0;
 
     // A distinct word entered the table; wordCount is the number of distinct words so far.

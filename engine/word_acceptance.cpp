@@ -24,12 +24,13 @@ bool IsDerivedForm(std::string_view word) {
 
 } // namespace
 
-bool PassesWordTests(std::string_view word, const Settings& settings, const IgnoreList& ignore) {
+bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
+                     const IgnoreList& ignore) {
     const auto length = static_cast<std::int64_t>(word.size());
-    if (settings.ignoreShortWordsOn() && length <= settings.shortWordSizeValue()) {
+    if (settings.ignoreShortWords && length <= settings.shortWordSize) {
         return false;
     }
-    if (length > intMaxWordLength) {
+    if (length > kMaxWordLength) {
         return false;
     }
     if (length >= 2 && word.find_first_not_of(word.front()) == std::string_view::npos) {
@@ -47,7 +48,7 @@ bool PassesWordTests(std::string_view word, const Settings& settings, const Igno
     if (IsContractionStem(word)) {
         return false;
     }
-    if (settings.ignoreCommonWordsOn() && IsCommonWord(word)) {
+    if (settings.ignoreCommonWords && IsCommonWord(word)) {
         return false;
     }
     return !IsDerivedForm(word);

@@ -1,5 +1,4 @@
-#include "engine/output.h"
-#include "engine/settings.h"
+#include "engine/word_list_report.h"
 
 #include <cmath>
 
@@ -16,28 +15,7 @@ std::int64_t DisplayValue(float keyValue) {
     return static_cast<std::int64_t>(std::nearbyint(static_cast<double>(keyValue)));
 }
 
-std::string NoWordsMessage(const Settings& settings) {
-    const int size = settings.shortWordSizeValue();
-    const int frequency = settings.thresholdFrequencyValue();
-    std::string message = "No words with more than " + std::to_string(size) + " letter";
-    if (size > 1) {
-        message += "s";
-    }
-    message += " occur at least ";
-    if (frequency == 1) {
-        message += "once.";
-    } else if (frequency == 2) {
-        message += "twice.";
-    } else {
-        message += std::to_string(frequency) + " times.";
-    }
-    return message;
-}
-
-std::string WriteWordList(const std::vector<WordEntry>& ranked, const Settings& settings) {
-    if (ranked.empty()) {
-        return NoWordsMessage(settings);
-    }
+std::string WriteWordList(const std::vector<WordEntry>& ranked) {
     const std::size_t rankWidth = std::max<std::size_t>(4, std::to_string(ranked.size()).size());
     std::string out = "Rank Value Frequency\r\n";
     bool noticeGiven = false;

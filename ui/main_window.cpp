@@ -2,12 +2,13 @@
 
 #include "ui/main_window.h"
 
-#include "engine/output.h"
+#include "core/ignore_words.h"
+#include "core/input_file_check.h"
+#include "core/limit_boxes.h"
+#include "core/state_file.h"
 #include "ui/help_window.h"
-#include "ui/input_file_name_check.h"
 #include "ui/link_label.h"
 #include "ui/program_identity.h"
-#include "ui/state_file_format.h"
 #include "ui/text_lines.h"
 #include "ui/twip_scale.h"
 #include "ui/web_links.h"
@@ -104,7 +105,7 @@ void MainWindow::connectHandlers() {
         connect(box, &QCheckBox::stateChanged, this, &MainWindow::onOptionChanged);
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
     }
-    connect(chkLargeWindow_, &QCheckBox::stateChanged, this, &MainWindow::chkLargeWindow_Click);
+    connect(chkLargeWindow_, &QCheckBox::stateChanged, this, &MainWindow::onLargeWindowToggled);
     for (QLineEdit* box : {txbInputFile_, txbWordsToIgnore_, txbBeginMetaTagWith_,
                            txbMaxNumKeywordsInMetaTag_, txbMaxNumBytesInMetaTag_}) {
         connect(box, &QLineEdit::textChanged, this, &MainWindow::readSettingsFromControls);
@@ -118,68 +119,68 @@ void MainWindow::connectHandlers() {
         widget->installEventFilter(this);
     }
 
-    connect(cmdReset_, &QPushButton::clicked, this, &MainWindow::cmdReset_Click);
-    connect(cmdClearInputFile_, &QPushButton::clicked, this, &MainWindow::cmdClearInputFile_Click);
+    connect(cmdReset_, &QPushButton::clicked, this, &MainWindow::onResetClicked);
+    connect(cmdClearInputFile_, &QPushButton::clicked, this, &MainWindow::onClearInputFileClicked);
     connect(cmdClearWordsToIgnore_, &QPushButton::clicked, this,
-            &MainWindow::cmdClearWordsToIgnore_Click);
+            &MainWindow::onClearWordsToIgnoreClicked);
     connect(cmdClearBeginMetaTagWith_, &QPushButton::clicked, this,
-            &MainWindow::cmdClearBeginMetaTagWith_Click);
-    connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
-    connect(cmdInputFile_, &QPushButton::clicked, this, &MainWindow::cmdInputFile_Click);
-    connect(cmdListWords_, &QPushButton::clicked, this, &MainWindow::cmdListWords_Click);
+            &MainWindow::onClearBeginMetaTagWithClicked);
+    connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::onHelpClicked);
+    connect(cmdInputFile_, &QPushButton::clicked, this, &MainWindow::onInputFileClicked);
+    connect(cmdListWords_, &QPushButton::clicked, this, &MainWindow::onListWordsClicked);
     connect(cmdGenerateKeywordMetaTag_, &QPushButton::clicked, this,
-            &MainWindow::cmdGenerateKeywordMetaTag_Click);
+            &MainWindow::onGenerateTagClicked);
     connect(cmdShowExistingKeywordMetaTag_, &QPushButton::clicked, this,
-            &MainWindow::cmdShowExistingKeywordMetaTag_Click);
+            &MainWindow::onShowExistingClicked);
     connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
-            &MainWindow::cmdCopyToClipboard_Click);
+            &MainWindow::onCopyToClipboardClicked);
     connect(cmdQuit_, &QPushButton::clicked, this, &QWidget::close);
-    connect(lblVostrelSystems_, &LinkLabel::clicked, this, &MainWindow::lblVostrelSystems_Click);
-    connect(lblOnlineDocumentation_, &LinkLabel::clicked, this,
-            &MainWindow::lblOnlineDocumentation_Click);
+    connect(makerLink_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
+    connect(manualLink_, &LinkLabel::clicked, this, &MainWindow::onManualLinkClicked);
 }
 
 void MainWindow::readSettingsFromControls() {
-    settings_.InputFile = ToEngineText(txbInputFile_->text());
-    settings_.IgnoreCommonWords = CheckValue(chkIgnoreCommonWords_);
-    settings_.IgnoreShortWords = CheckValue(chkIgnoreShortWords_);
-    settings_.ShortWordSize = cboShortWordSize_->currentIndex();
-    settings_.ThresholdFrequency = cboThresholdFrequency_->currentIndex();
-    settings_.TableWeight = cboTableWeight_->currentIndex();
-    settings_.ExistingKeywordsWeight = cboExistingKeywordsWeight_->currentIndex();
-    settings_.BoldWeight = cboBoldWeight_->currentIndex();
-    settings_.WordsToIgnore = ToEngineText(txbWordsToIgnore_->text());
-    settings_.BeginMetaTagWith = ToEngineText(txbBeginMetaTagWith_->text());
-    settings_.MaxNumKeywordsInMetaTag = ToEngineText(txbMaxNumKeywordsInMetaTag_->text());
-    settings_.MaxNumBytesInMetaTag = ToEngineText(txbMaxNumBytesInMetaTag_->text());
-    settings_.LargeWindow = chkLargeWindow_->isChecked() ? 1 : 0;
+    core::UserSettings& s = userSettings_;
+    s.inputFile = ToEngineText(txbInputFile_->text());
+    s.ignoreCommonWords = CheckValue(chkIgnoreCommonWords_);
+    s.ignoreShortWords = CheckValue(chkIgnoreShortWords_);
+    s.shortWordSizeIndex = cboShortWordSize_->currentIndex();
+    s.minFrequencyIndex = cboThresholdFrequency_->currentIndex();
+    s.tableWeightIndex = cboTableWeight_->currentIndex();
+    s.existingKeywordsWeightIndex = cboExistingKeywordsWeight_->currentIndex();
+    s.boldWeightIndex = cboBoldWeight_->currentIndex();
+    s.wordsToIgnore = ToEngineText(txbWordsToIgnore_->text());
+    s.beginMetaTagWith = ToEngineText(txbBeginMetaTagWith_->text());
+    s.maxKeywordsText = ToEngineText(txbMaxNumKeywordsInMetaTag_->text());
+    s.maxBytesText = ToEngineText(txbMaxNumBytesInMetaTag_->text());
+    s.largeWindow = chkLargeWindow_->isChecked() ? 1 : 0;
+    analysisSettings_ = core::ToAnalysisSettings(s);
 }
 
 // Setting a control from code has the effect of the user changing it: its handler runs.
-void MainWindow::showControlsFrom(const Settings& settings) {
-    SetTextIfChanged(txbInputFile_, QString::fromUtf8(settings.InputFile));
-    SetTextIfChanged(txbBeginMetaTagWith_, QString::fromUtf8(settings.BeginMetaTagWith));
-    SetTextIfChanged(txbWordsToIgnore_, QString::fromUtf8(settings.WordsToIgnore));
-    SetTextIfChanged(txbMaxNumKeywordsInMetaTag_,
-                     QString::fromUtf8(settings.MaxNumKeywordsInMetaTag));
-    SetTextIfChanged(txbMaxNumBytesInMetaTag_, QString::fromUtf8(settings.MaxNumBytesInMetaTag));
-    cboShortWordSize_->setCurrentIndex(settings.ShortWordSize);
-    cboThresholdFrequency_->setCurrentIndex(settings.ThresholdFrequency);
-    cboTableWeight_->setCurrentIndex(settings.TableWeight);
-    cboExistingKeywordsWeight_->setCurrentIndex(settings.ExistingKeywordsWeight);
-    cboBoldWeight_->setCurrentIndex(settings.BoldWeight);
-    SetCheckValue(chkIgnoreShortWords_, settings.IgnoreShortWords);
-    SetCheckValue(chkIgnoreCommonWords_, settings.IgnoreCommonWords);
+void MainWindow::showControlsFrom(const core::UserSettings& settings) {
+    SetTextIfChanged(txbInputFile_, QString::fromUtf8(settings.inputFile));
+    SetTextIfChanged(txbBeginMetaTagWith_, QString::fromUtf8(settings.beginMetaTagWith));
+    SetTextIfChanged(txbWordsToIgnore_, QString::fromUtf8(settings.wordsToIgnore));
+    SetTextIfChanged(txbMaxNumKeywordsInMetaTag_, QString::fromUtf8(settings.maxKeywordsText));
+    SetTextIfChanged(txbMaxNumBytesInMetaTag_, QString::fromUtf8(settings.maxBytesText));
+    cboShortWordSize_->setCurrentIndex(settings.shortWordSizeIndex);
+    cboThresholdFrequency_->setCurrentIndex(settings.minFrequencyIndex);
+    cboTableWeight_->setCurrentIndex(settings.tableWeightIndex);
+    cboExistingKeywordsWeight_->setCurrentIndex(settings.existingKeywordsWeightIndex);
+    cboBoldWeight_->setCurrentIndex(settings.boldWeightIndex);
+    SetCheckValue(chkIgnoreShortWords_, settings.ignoreShortWords);
+    SetCheckValue(chkIgnoreCommonWords_, settings.ignoreCommonWords);
     readSettingsFromControls();
 }
 
 void MainWindow::setDefaults(bool keepTexts) {
     analysisCurrent_ = false;
-    Settings defaults = settings_;
-    ApplyDefaults(defaults, keepTexts);
+    core::UserSettings defaults = userSettings_;
+    core::ApplyDefaults(defaults, keepTexts);
     showControlsFrom(defaults);
     if (!keepTexts) {
-        txbWordsToIgnore_LostFocus();
+        onWordsToIgnoreEditingFinished();
     }
 }
 
@@ -209,11 +210,16 @@ void MainWindow::showMessage(const QString& text, const QString& title, MessageI
     options_.dialogs->showMessage(this, text, title, icon);
 }
 
+void MainWindow::showMessage(const core::Message& message) {
+    showMessage(QString::fromStdString(message.text), QString::fromStdString(message.title),
+                message.icon);
+}
+
 void MainWindow::loadState() {
-    Settings loaded = settings_;
-    if (LoadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded)) {
+    core::UserSettings loaded = userSettings_;
+    if (core::LoadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded)) {
         showControlsFrom(loaded);
-        txbWordsToIgnore_LostFocus();
+        onWordsToIgnoreEditingFinished();
     } else {
         setDefaults(false);
     }
@@ -222,10 +228,9 @@ void MainWindow::loadState() {
 void MainWindow::saveState() {
     readSettingsFromControls();
     std::string error;
-    if (!SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), settings_, error)) {
-        showMessage(QStringLiteral("Error when attempting to save the state: ") +
-                        QString::fromLocal8Bit(error),
-                    QStringLiteral("Save state"), MessageIcon::Warning);
+    if (!core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), userSettings_,
+                             error)) {
+        showMessage(core::SaveStateErrorMessage(error));
     }
 }
 
@@ -248,13 +253,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
             if (key->key() == Qt::Key_F1 && watched != txbInputFile_) {
-                cmdHelp_Click();
+                onHelpClicked();
                 return true;
             }
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 watched == txbInputFile_) {
                 inputFileLeftByEnter_ = true;
-                txbInputFile_LostFocus();
+                onInputFileEditingFinished();
                 return true;
             }
         }
@@ -274,14 +279,14 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
         if (inputFileLeftByEnter_) {
             inputFileLeftByEnter_ = false;
         } else {
-            txbInputFile_LostFocus();
+            onInputFileEditingFinished();
         }
     } else if (old == txbWordsToIgnore_) {
-        txbWordsToIgnore_LostFocus();
+        onWordsToIgnoreEditingFinished();
     } else if (old == txbMaxNumKeywordsInMetaTag_) {
-        txbMaxNumKeywordsInMetaTag_LostFocus();
+        onMaxKeywordsEditingFinished();
     } else if (old == txbMaxNumBytesInMetaTag_) {
-        txbMaxNumBytesInMetaTag_LostFocus();
+        onMaxBytesEditingFinished();
     }
 }
 
@@ -291,34 +296,34 @@ void MainWindow::onOptionChanged() {
     setFocusToNextStep();
 }
 
-void MainWindow::cmdReset_Click() {
+void MainWindow::onResetClicked() {
     setDefaults(true);
     setFocusToNextStep();
 }
 
-void MainWindow::cmdClearInputFile_Click() {
+void MainWindow::onClearInputFileClicked() {
     txbInputFile_->clear();
     analysisCurrent_ = false;
     cmdInputFile_->setFocus();
 }
 
-void MainWindow::cmdClearWordsToIgnore_Click() {
+void MainWindow::onClearWordsToIgnoreClicked() {
     txbWordsToIgnore_->clear();
-    txbWordsToIgnore_LostFocus();
+    onWordsToIgnoreEditingFinished();
 }
 
-void MainWindow::cmdClearBeginMetaTagWith_Click() {
+void MainWindow::onClearBeginMetaTagWithClicked() {
     txbBeginMetaTagWith_->clear();
 }
 
-void MainWindow::cmdHelp_Click() {
+void MainWindow::onHelpClicked() {
     if (!help_) {
         help_ = new HelpWindow(frameGeometry(), size(), ManualUrl().toString(), this);
     }
     help_->open();
 }
 
-void MainWindow::cmdInputFile_Click() {
+void MainWindow::onInputFileClicked() {
     analysisCurrent_ = false;
     const QString path = options_.dialogs->askOpenFileName(
         this, QStringLiteral("Specify input file"),
@@ -333,7 +338,7 @@ void MainWindow::cmdInputFile_Click() {
     setFocusToNextStep();
 }
 
-void MainWindow::txbInputFile_LostFocus() {
+void MainWindow::onInputFileEditingFinished() {
     if (!isEnabled()) {
         return;
     }
@@ -347,8 +352,8 @@ void MainWindow::txbInputFile_LostFocus() {
 }
 
 void MainWindow::validateInputFile(const QString& path) {
-    const InputFileNameProblem problem = CheckInputFileName(path);
-    if (problem == InputFileNameProblem::None) {
+    const core::InputFileNameCheck check = core::CheckInputFileName(ToEngineText(path));
+    if (check == core::InputFileNameCheck::Ok) {
         return;
     }
     // A name restored from the last session that no longer works simply goes.
@@ -356,13 +361,12 @@ void MainWindow::validateInputFile(const QString& path) {
         txbInputFile_->clear();
         return;
     }
-    const MessageText message = InputFileNameMessage(problem);
-    showMessage(message.text, message.title, message.icon);
+    showMessage(core::InputFileNameMessage(check));
 }
 
-void MainWindow::txbWordsToIgnore_LostFocus() {
-    const WordsToIgnoreNormalised normalised =
-        NormaliseWordsToIgnore(ToEngineText(txbWordsToIgnore_->text()));
+void MainWindow::onWordsToIgnoreEditingFinished() {
+    const core::WordsToIgnoreNormalised normalised =
+        core::NormaliseWordsToIgnore(ToEngineText(txbWordsToIgnore_->text()));
     SetTextIfChanged(txbWordsToIgnore_, QString::fromUtf8(normalised.boxText));
     ignoreList_ = IgnoreList(normalised.listText);
     analysisCurrent_ = false;
@@ -370,9 +374,9 @@ void MainWindow::txbWordsToIgnore_LostFocus() {
 
 namespace {
 
-void CheckLimitBox(QLineEdit* box, LimitBoxCheck (*check)(std::string_view),
+void CheckLimitBox(QLineEdit* box, core::LimitBoxCheck (*check)(std::string_view),
                    const std::function<void(const QString&)>& tell) {
-    const LimitBoxCheck result = check(ToEngineText(box->text()));
+    const core::LimitBoxCheck result = check(ToEngineText(box->text()));
     SetTextIfChanged(box, QString::fromUtf8(result.filtered));
     if (result.message.empty()) {
         SetTextIfChanged(box, QString::fromUtf8(result.finalText));
@@ -386,14 +390,14 @@ void CheckLimitBox(QLineEdit* box, LimitBoxCheck (*check)(std::string_view),
 
 } // namespace
 
-void MainWindow::txbMaxNumKeywordsInMetaTag_LostFocus() {
-    CheckLimitBox(txbMaxNumKeywordsInMetaTag_, CheckMaxKeywordsBox, [this](const QString& text) {
-        showMessage(text, ProgramName(), MessageIcon::None);
-    });
+void MainWindow::onMaxKeywordsEditingFinished() {
+    CheckLimitBox(
+        txbMaxNumKeywordsInMetaTag_, core::CheckMaxKeywordsBox,
+        [this](const QString& text) { showMessage(text, ProgramName(), MessageIcon::None); });
 }
 
-void MainWindow::txbMaxNumBytesInMetaTag_LostFocus() {
-    CheckLimitBox(txbMaxNumBytesInMetaTag_, CheckMaxBytesBox, [this](const QString& text) {
+void MainWindow::onMaxBytesEditingFinished() {
+    CheckLimitBox(txbMaxNumBytesInMetaTag_, core::CheckMaxBytesBox, [this](const QString& text) {
         showMessage(text, ProgramName(), MessageIcon::None);
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/messages.h"
+#include "core/user_settings.h"
 #include "engine/analysis_run.h"
 #include "engine/ignore_list.h"
 #include "engine/run_host.h"
@@ -37,7 +39,7 @@ struct MainWindowOptions {
 };
 
 // The program's working window. It holds every option in its controls and mirrors them into a
-// Settings record on every change, which the engine reads while it runs.
+// settings record on every change, which the engine reads while it runs.
 class MainWindow final : public QWidget, public RunHost {
     Q_OBJECT
 public:
@@ -48,7 +50,7 @@ public:
     // Shows the window and puts the focus where the user's next step is.
     void start();
 
-    const Settings& settings() const override { return settings_; }
+    const AnalysisSettings& settings() const override { return analysisSettings_; }
     const IgnoreList& ignoreList() const override { return ignoreList_; }
     void wordAdded(std::string_view word, std::int64_t wordCount) override;
     void yieldPoint() override;
@@ -69,45 +71,52 @@ private:
     void setDefaults(bool keepTexts);
     void setFocusToNextStep();
     void enableCommands(bool enabled);
-    void showControlsFrom(const Settings& settings);
+    void showControlsFrom(const core::UserSettings& settings);
     void readSettingsFromControls();
     void loadState();
     void saveState();
     void showMessage(const QString& text, const QString& title, MessageIcon icon);
+    void showMessage(const core::Message& message);
 
     // Event handlers.
     void onOptionChanged();
     void onFocusChanged(QWidget* old, QWidget* now);
-    void cmdReset_Click();
-    void cmdClearInputFile_Click();
-    void cmdClearWordsToIgnore_Click();
-    void cmdClearBeginMetaTagWith_Click();
-    void cmdHelp_Click();
-    void cmdInputFile_Click();
-    void txbInputFile_LostFocus();
-    void txbWordsToIgnore_LostFocus();
-    void txbMaxNumKeywordsInMetaTag_LostFocus();
-    void txbMaxNumBytesInMetaTag_LostFocus();
+    void onResetClicked();
+    void onClearInputFileClicked();
+    void onClearWordsToIgnoreClicked();
+    void onClearBeginMetaTagWithClicked();
+    void onHelpClicked();
+    void onInputFileClicked();
+    void onInputFileEditingFinished();
+    void onWordsToIgnoreEditingFinished();
+    void onMaxKeywordsEditingFinished();
+    void onMaxBytesEditingFinished();
     void validateInputFile(const QString& path);
-    void cmdListWords_Click();
-    void cmdGenerateKeywordMetaTag_Click();
-    void cmdShowExistingKeywordMetaTag_Click();
-    void cmdCopyToClipboard_Click();
-    void chkLargeWindow_Click();
-    void lblVostrelSystems_Click();
-    void lblOnlineDocumentation_Click();
+    void onListWordsClicked();
+    void onGenerateTagClicked();
+    void onShowExistingClicked();
+    void onCopyToClipboardClicked();
+    void onLargeWindowToggled();
+    void onMakerLinkClicked();
+    void onManualLinkClicked();
 
     // Runs.
     void runAnalysis(bool generateTag);
+    RunResult runLocked(const std::string& path);
+    bool takeRunResult(RunResult& result);
     bool readInputFileForRun(std::string& path);
     void writeOutput(bool generateTag);
     void flushProgress();
     void setOutputText(const QString& text);
 
     MainWindowOptions options_;
-    Settings settings_;
+    core::UserSettings userSettings_;
+    AnalysisSettings analysisSettings_; // derived from userSettings_ at every change
     IgnoreList ignoreList_;
     std::vector<WordEntry> words_;
+    // The last tag written to the output box, for the clipboard copy.
+    QString shownTagText_;
+    QString shownTagClipboardText_;
 
     bool loading_ = false;
     bool analysisCurrent_ = false;
@@ -153,14 +162,14 @@ private:
     QLineEdit* txbMaxNumBytesInMetaTag_ = nullptr;
     QCheckBox* chkLargeWindow_ = nullptr;
     QPushButton* cmdGenerateKeywordMetaTag_ = nullptr;
-    QPlainTextEdit* txbMetaTag_ = nullptr;
-    QWidget* Frame1_ = nullptr;
+    QPlainTextEdit* outputBox_ = nullptr;
+    QWidget* bottomStrip_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdCopyToClipboard_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     QLabel* lblNotice_ = nullptr;
-    LinkLabel* lblVostrelSystems_ = nullptr;
-    LinkLabel* lblOnlineDocumentation_ = nullptr;
+    LinkLabel* makerLink_ = nullptr;
+    LinkLabel* manualLink_ = nullptr;
 
     QPointer<HelpWindow> help_;
 };

@@ -1,6 +1,7 @@
 // Building the main window: every control at its drawn position, with its caption, font and
 // colour, and the order in which Tab visits them.
 
+#include "core/messages.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
 #include "ui/twip_scale.h"
@@ -127,8 +128,8 @@ void MainWindow::createControls() {
         Place(new QLineEdit(this), "txbMaxNumKeywordsInMetaTag", s, 8760, 2220, 540, 330);
     txbMaxNumKeywordsInMetaTag_->setMaxLength(4);
 
-    cmdListWords_ = Place(new QPushButton(QStringLiteral("List words"), this), "cmdListWords", s,
-                          105, 2565, 1380, 360);
+    cmdListWords_ = Place(new QPushButton(QLatin1String(core::kListWordsCaption), this),
+                          "cmdListWords", s, 105, 2565, 1380, 360);
     cmdListWords_->setFont(LargeCaption());
     lblNumberOfWords_ = Place(new QLabel(this), "lblNumberOfWords", s, 1785, 2625, 3165, 225);
     lblNumberOfWords_->setFont(LargeCaption());
@@ -148,9 +149,9 @@ void MainWindow::createControls() {
               "cmdGenerateKeywordMetaTag", s, 5955, 3015, 3390, 360);
     cmdGenerateKeywordMetaTag_->setFont(LargeCaption());
 
-    txbMetaTag_ = Place(new QPlainTextEdit(this), "txbMetaTag", s, 105, 3465, 9255, 2115);
-    txbMetaTag_->setFont(FixedPitchFont(8.25));
-    txbMetaTag_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    outputBox_ = Place(new QPlainTextEdit(this), "txbMetaTag", s, 105, 3465, 9255, 2115);
+    outputBox_->setFont(FixedPitchFont(8.25));
+    outputBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     for (QLabel* label : findChildren<QLabel*>()) {
         label->setAlignment(label->alignment() & Qt::AlignRight ? Qt::AlignRight | Qt::AlignTop
@@ -162,26 +163,26 @@ void MainWindow::createControls() {
 
 void MainWindow::createBottomStrip() {
     const TwipScale s(logicalDpiY());
-    Frame1_ = Place(new QWidget(this), "Frame1", s, 105, 5715, 9255, 645);
+    bottomStrip_ = Place(new QWidget(this), "Frame1", s, 105, 5715, 9255, 645);
 
     cmdHelp_ =
-        Place(new QPushButton(QStringLiteral("Help"), Frame1_), "cmdHelp", s, 0, 0, 855, 330);
+        Place(new QPushButton(QStringLiteral("Help"), bottomStrip_), "cmdHelp", s, 0, 0, 855, 330);
     const int copyLeft = CentredCopyButtonLeft(9255, 0, 855, 2430, 855);
-    cmdCopyToClipboard_ = Place(new QPushButton(QStringLiteral("Copy to clipboard"), Frame1_),
+    cmdCopyToClipboard_ = Place(new QPushButton(QStringLiteral("Copy to clipboard"), bottomStrip_),
                                 "cmdCopyToClipboard", s, copyLeft, 0, 2430, 330);
-    cmdQuit_ =
-        Place(new QPushButton(QStringLiteral("Quit"), Frame1_), "cmdQuit", s, 8400, 0, 855, 330);
+    cmdQuit_ = Place(new QPushButton(QStringLiteral("Quit"), bottomStrip_), "cmdQuit", s, 8400, 0,
+                     855, 330);
 
-    lblNotice_ =
-        Place(new QLabel(QStringLiteral("Made by"), Frame1_), "lblNotice", s, 0, 420, 1485, 240);
+    lblNotice_ = Place(new QLabel(QStringLiteral("Made by"), bottomStrip_), "lblNotice", s, 0, 420,
+                       1485, 240);
     lblNotice_->setFont(CaptionFont(8.25, false));
-    lblVostrelSystems_ = Place(new LinkLabel(QStringLiteral("Vostrel Systems"), Frame1_),
-                               "lblVostrelSystems", s, 1575, 420, 2115, 240);
-    lblVostrelSystems_->setFont(CaptionFont(8.25, false, true));
-    lblOnlineDocumentation_ = Place(new LinkLabel(QStringLiteral("Online documentation"), Frame1_),
-                                    "lblOnlineDocumentation", s, 6700, 420, 2535, 240);
-    lblOnlineDocumentation_->setFont(CaptionFont(8.25, false, true));
-    lblOnlineDocumentation_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    makerLink_ = Place(new LinkLabel(QStringLiteral("Vostrel Systems"), bottomStrip_),
+                       "lblVostrelSystems", s, 1575, 420, 2115, 240);
+    makerLink_->setFont(CaptionFont(8.25, false, true));
+    manualLink_ = Place(new LinkLabel(QStringLiteral("Online documentation"), bottomStrip_),
+                        "lblOnlineDocumentation", s, 6700, 420, 2535, 240);
+    manualLink_->setFont(CaptionFont(8.25, false, true));
+    manualLink_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
 
 void MainWindow::setTabOrder() {
@@ -190,7 +191,7 @@ void MainWindow::setTabOrder() {
         chkIgnoreShortWords_,
         txbBeginMetaTagWith_,
         txbMaxNumKeywordsInMetaTag_,
-        txbMetaTag_,
+        outputBox_,
         cboShortWordSize_,
         cmdInputFile_,
         cmdGenerateKeywordMetaTag_,

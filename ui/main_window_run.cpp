@@ -1,6 +1,10 @@
 // Analysis runs in the window: the run lock, the progress display, Stop, and the output step.
 
-#include "engine/output.h"
+#include "core/input_file_check.h"
+#include "core/messages.h"
+#include "core/output_text.h"
+#include "engine/existing_keywords.h"
+#include "engine/meta_tag_composer.h"
 #include "ui/main_window.h"
 #include "ui/text_lines.h"
 
@@ -16,9 +20,6 @@ namespace orvanta::ui {
 
 namespace {
 
-const QString kStopCaption = QStringLiteral("Stop");
-const QString kListWordsCaption = QStringLiteral("List words");
-
 void AppendAtEnd(QPlainTextEdit* box, const QString& text) {
     QTextCursor cursor(box->document());
     cursor.movePosition(QTextCursor::End);
@@ -30,28 +31,28 @@ void AppendAtEnd(QPlainTextEdit* box, const QString& text) {
 } // namespace
 
 void MainWindow::setOutputText(const QString& text) {
-    txbMetaTag_->setPlainText(text);
+    outputBox_->setPlainText(text);
 }
 
-void MainWindow::cmdListWords_Click() {
-    if (cmdListWords_->text() == kStopCaption) {
+void MainWindow::onListWordsClicked() {
+    if (cmdListWords_->text() == QLatin1String(core::kStopCaption)) {
         stopRequested_ = true;
         return;
     }
     runAnalysis(false);
 }
 
-void MainWindow::cmdGenerateKeywordMetaTag_Click() {
-    txbMetaTag_->setFocus();
+void MainWindow::onGenerateTagClicked() {
+    outputBox_->setFocus();
     runAnalysis(true);
 }
 
-void MainWindow::cmdShowExistingKeywordMetaTag_Click() {
+void MainWindow::onShowExistingClicked() {
     std::string path;
     if (!readInputFileForRun(path)) {
         return;
     }
-    setOutputText(FromEngineText(ShowExistingKeywords(path)));
+    setOutputText(FromEngineText(core::ExistingKeywordsText(FindExistingKeywords(path))));
 }
 
 bool MainWindow::readInputFileForRun(std::string& path) {
@@ -60,10 +61,9 @@ bool MainWindow::readInputFileForRun(std::string& path) {
         txbInputFile_->setText(trimmed);
     }
     path = ToEngineText(trimmed);
-    const InputFileCheck check = CheckInputFile(path);
-    if (check != InputFileCheck::Ok) {
-        showMessage(FromEngineText(InputFileCheckMessage(check)),
-                    FromEngineText(InputFileCheckTitle(check)), MessageIcon::Warning);
+    const core::InputFileCheck check = core::CheckInputFile(path);
+    if (check != core::InputFileCheck::Ok) {
+        showMessage(core::InputFileMessage(check));
         return false;
     }
     return true;
@@ -78,68 +78,81 @@ void MainWindow::runAnalysis(bool generateTag) {
         if (!readInputFileForRun(path)) {
             return;
         }
-        setOutputText({});
-        txbMetaTag_->repaint();
-        stopRequested_ = false;
-        pendingWords_.clear();
-        pendingWordCount_ = -1;
-        cmdListWords_->setText(kStopCaption);
-        enableCommands(false);
-
-        running_ = true;
-        throttle_.restart();
-        RunResult result;
-        try {
-            result = options_.runAnalysis(path, *this);
-        } catch (const std::exception& error) {
-            result.outcome = RunOutcome::Failed;
-            result.failureReason = error.what();
-        }
-        running_ = false;
-        if (ending_) {
+        RunResult result = runLocked(path);
+        if (ending_ || !takeRunResult(result)) {
             return;
-        }
-        flushProgress();
-        cmdListWords_->setText(kListWordsCaption);
-        enableCommands(true);
-
-        switch (result.outcome) {
-        case RunOutcome::Failed:
-            showMessage(QStringLiteral("Error when reading the input file: ") +
-                            QString::fromUtf8(result.failureReason),
-                        QStringLiteral("Error"), MessageIcon::Warning);
-            setFocusToNextStep();
-            return;
-        case RunOutcome::Stopped:
-            AppendAtEnd(txbMetaTag_, FromEngineText(StoppedLine(result.wordsIdentified)));
-            lblNumberOfWords_->clear();
-            return;
-        case RunOutcome::Completed:
-            setOutputText(QStringLiteral("Processing "));
-            txbMetaTag_->repaint();
-            words_ = std::move(result.words);
-            lblNumberOfWords_->setText(
-                FromEngineText(WordsFoundCaption(static_cast<std::int64_t>(words_.size()))));
-            lblNumberOfWords_->repaint();
-            analysisCurrent_ = true;
-            break;
         }
     }
     writeOutput(generateTag);
     setFocusToNextStep();
 }
 
-void MainWindow::writeOutput(bool generateTag) {
-    if (generateTag) {
-        const ComposedTag tag = ComposeMetaTag(words_, settings_);
-        const QString begin = QString::fromUtf8(tag.beginTextShown);
-        if (txbBeginMetaTagWith_->text() != begin) {
-            txbBeginMetaTagWith_->setText(begin);
-        }
-        setOutputText(FromEngineText(tag.text));
-    } else {
-        setOutputText(FromEngineText(WriteWordList(words_, settings_)));
+// Runs the analysis with the commands disabled and the run button turned into Stop.
+RunResult MainWindow::runLocked(const std::string& path) {
+    setOutputText({});
+    outputBox_->repaint();
+    stopRequested_ = false;
+    pendingWords_.clear();
+    pendingWordCount_ = -1;
+    cmdListWords_->setText(QLatin1String(core::kStopCaption));
+    enableCommands(false);
+
+    running_ = true;
+    throttle_.restart();
+    RunResult result;
+    try {
+        result = options_.runAnalysis(path, *this);
+    } catch (const std::exception& error) {
+        result.outcome = RunOutcome::Failed;
+        result.failureReason = error.what();
     }
+    running_ = false;
+    if (!ending_) {
+        flushProgress();
+        cmdListWords_->setText(QLatin1String(core::kListWordsCaption));
+        enableCommands(true);
+    }
+    return result;
+}
+
+// Shows how the run ended; true when its table is ready for the output step.
+bool MainWindow::takeRunResult(RunResult& result) {
+    switch (result.outcome) {
+    case RunOutcome::Failed:
+        showMessage(core::ReadErrorMessage(result.failureReason));
+        setFocusToNextStep();
+        return false;
+    case RunOutcome::Stopped:
+        AppendAtEnd(outputBox_, FromEngineText(core::StoppedLine(result.wordsIdentified)));
+        lblNumberOfWords_->clear();
+        return false;
+    case RunOutcome::Completed:
+        break;
+    }
+    setOutputText(QLatin1String(core::kProcessingText));
+    outputBox_->repaint();
+    words_ = std::move(result.words);
+    lblNumberOfWords_->setText(
+        FromEngineText(core::WordsFoundCaption(static_cast<std::int64_t>(words_.size()))));
+    lblNumberOfWords_->repaint();
+    analysisCurrent_ = true;
+    return true;
+}
+
+void MainWindow::writeOutput(bool generateTag) {
+    if (!generateTag) {
+        setOutputText(FromEngineText(core::WordListBoxText(words_, analysisSettings_)));
+        return;
+    }
+    const ComposedTag tag = ComposeMetaTag(words_, analysisSettings_);
+    const QString begin = QString::fromUtf8(tag.beginTextShown);
+    if (txbBeginMetaTagWith_->text() != begin) {
+        txbBeginMetaTagWith_->setText(begin);
+    }
+    const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
+    setOutputText(text);
+    shownTagText_ = tag.noWords ? QString() : text;
+    shownTagClipboardText_ = FromEngineText(core::TagClipboardText(tag));
 }
 
 void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
@@ -152,11 +165,11 @@ void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
 // by one, for a fraction of the cost.
 void MainWindow::flushProgress() {
     if (!pendingWords_.empty()) {
-        AppendAtEnd(txbMetaTag_, QString::fromUtf8(pendingWords_));
+        AppendAtEnd(outputBox_, QString::fromUtf8(pendingWords_));
         pendingWords_.clear();
     }
     if (pendingWordCount_ >= 0) {
-        lblNumberOfWords_->setText(FromEngineText(WordsFoundCaption(pendingWordCount_)));
+        lblNumberOfWords_->setText(FromEngineText(core::WordsFoundCaption(pendingWordCount_)));
         pendingWordCount_ = -1;
     }
 }

@@ -1,6 +1,5 @@
 // The clipboard copy, the large window, the two links and the help window.
 
-#include "ui/clipboard_text.h"
 #include "ui/help_window.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
@@ -23,14 +22,17 @@ constexpr int kFrameHeight = 645;
 
 } // namespace
 
-void MainWindow::cmdCopyToClipboard_Click() {
+void MainWindow::onCopyToClipboardClicked() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(ClipboardText(txbMetaTag_->toPlainText()));
+    // A tag still shown as written is copied without its summary lines; anything else whole.
+    const QString shown = outputBox_->toPlainText();
+    clipboard->setText(!shownTagText_.isEmpty() && shown == shownTagText_ ? shownTagClipboardText_
+                                                                          : shown);
     setFocusToNextStep();
 }
 
-void MainWindow::chkLargeWindow_Click() {
+void MainWindow::onLargeWindowToggled() {
     readSettingsFromControls();
     const QScreen* screen = this->screen();
     const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
@@ -41,18 +43,17 @@ void MainWindow::chkLargeWindow_Click() {
 
     setFixedHeight(s.px(layout.windowHeight - kFrameAllowanceHeight));
     move(x(), screenArea.top() + s.px(layout.windowTop));
-    const QRect box = txbMetaTag_->geometry();
-    txbMetaTag_->setGeometry(box.x(), box.y(), box.width(),
-                             s.px(std::max(0, layout.metaTagHeight)));
-    Frame1_->move(Frame1_->x(), s.px(layout.frameTop));
+    const QRect box = outputBox_->geometry();
+    outputBox_->setGeometry(box.x(), box.y(), box.width(), s.px(std::max(0, layout.metaTagHeight)));
+    bottomStrip_->move(bottomStrip_->x(), s.px(layout.frameTop));
     setFocusToNextStep();
 }
 
-void MainWindow::lblVostrelSystems_Click() {
+void MainWindow::onMakerLinkClicked() {
     OpenWebPage(*options_.dialogs, this, MakerUrl());
 }
 
-void MainWindow::lblOnlineDocumentation_Click() {
+void MainWindow::onManualLinkClicked() {
     OpenWebPage(*options_.dialogs, this, ManualUrl());
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/output_text.h"
+#include "util/string_utils.h"
+
 #include <QString>
 #include <string>
 #include <string_view>
@@ -8,9 +11,7 @@ namespace orvanta::ui {
 
 // The engine speaks UTF-8 with CR LF line ends; Qt's text widgets want one "\n" per line break.
 inline QString FromEngineText(std::string_view text) {
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
+    return QString::fromStdString(core::WithLineFeeds(text));
 }
 
 inline std::string ToEngineText(const QString& text) {
@@ -24,15 +25,9 @@ namespace orvanta::ui {
 // Removes leading and trailing space characters only; a tab or line break typed into a box is
 // part of what the user typed.
 inline QString TrimSpaces(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' ')) {
-        ++begin;
-    }
-    while (end > begin && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.mid(begin, end - begin);
+    const std::string utf8 = ToEngineText(text);
+    const std::string_view trimmed = text::TrimSpaces(utf8);
+    return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
 } // namespace orvanta::ui

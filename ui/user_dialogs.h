@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/messages.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -7,7 +9,7 @@ class QWidget;
 
 namespace orvanta::ui {
 
-enum class MessageIcon { None, Warning };
+using MessageIcon = core::MessageIcon;
 
 // Every modal conversation with the user and every hand-off to the desktop goes through here, so
 // that the window can be driven without anyone at the keyboard.

@@ -18,10 +18,10 @@ struct Case {
 
 void Check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
-        Settings s;
-        s.TableWeight = c.table;
-        s.ExistingKeywordsWeight = c.existing;
-        s.BoldWeight = c.bold - 1;
+        AnalysisSettings s;
+        s.tableWeight = c.table;
+        s.existingKeywordsWeight = c.existing;
+        s.boldWeight = c.bold;
         for (const auto& [word, weight] : c.weights) {
             EXPECT_EQ(testing::RawKeyValue(c.html, word, s), weight) << word << " in:\n" << c.html;
         }

@@ -39,7 +39,7 @@ std::vector<std::string> Summary(const std::vector<WordEntry>& words) {
     return out;
 }
 
-float RawKeyValue(const std::string& html, const std::string& word, Settings settings) {
+float RawKeyValue(const std::string& html, const std::string& word, AnalysisSettings settings) {
     RecordingHost host;
     host.options = settings;
     for (const WordEntry& w : ReadAndCount(WriteTempFile(html), host).words) {

@@ -14,7 +14,7 @@ namespace orvanta::testing {
 // A host whose settings the test may change at any moment, recording what the run reports.
 class RecordingHost : public RunHost {
 public:
-    Settings options;
+    AnalysisSettings options;
     IgnoreList ignore{","};
     std::vector<std::string> wordsAdded;
     // Called at every yield point; lets a test act "during" a run.
@@ -22,7 +22,7 @@ public:
     // Stop after this many stop-checks (one per non-empty line); -1 never.
     int stopAfterLines = -1;
 
-    const Settings& settings() const override { return options; }
+    const AnalysisSettings& settings() const override { return options; }
     const IgnoreList& ignoreList() const override { return ignore; }
     void wordAdded(std::string_view word, std::int64_t) override { wordsAdded.emplace_back(word); }
     void yieldPoint() override {
@@ -41,6 +41,6 @@ std::vector<std::string> Summary(const std::vector<WordEntry>& words);
 
 // The raw key sum of one word after reading the document (no filter, no scaling); -1 when the
 // word was not counted.
-float RawKeyValue(const std::string& html, const std::string& word, Settings settings = Settings{});
+float RawKeyValue(const std::string& html, const std::string& word, AnalysisSettings settings = {});
 
 } // namespace orvanta::testing

@@ -1,9 +1,10 @@
-#include "engine/output.h"
-#include "engine/settings.h"
+#include "core/limit_boxes.h"
+
+#include "core/user_settings.h"
 #include "util/number_reading.h"
 #include "util/string_utils.h"
 
-namespace orvanta {
+namespace orvanta::core {
 namespace {
 
 LimitBoxCheck Filter(std::string_view text) {
@@ -14,9 +15,9 @@ LimitBoxCheck Filter(std::string_view text) {
     return check;
 }
 
-void Reject(LimitBoxCheck& check, const char* what, int bound, int replacement) {
+void Reject(LimitBoxCheck& check, const char* what, int bound, const std::string& replacement) {
     check.message = std::string(what) + " " + std::to_string(bound) + ".";
-    check.finalText = std::to_string(replacement);
+    check.finalText = replacement;
 }
 
 } // namespace
@@ -26,13 +27,12 @@ LimitBoxCheck CheckMaxKeywordsBox(std::string_view text) {
     if (check.filtered.empty()) {
         return check;
     }
+    const std::string& fallback = UserSettings{}.maxKeywordsText;
     const double value = text::ReadLeadingNumber(check.filtered);
-    if (value > intMaxNumKeywords) {
-        Reject(check, "Maximum number of keywords in the meta tag is", intMaxNumKeywords,
-               intDefaultNumKeywords);
-    } else if (value < intMinNumKeywords) {
-        Reject(check, "Minimum number of keywords in the meta tag is", intMinNumKeywords,
-               intDefaultNumKeywords);
+    if (value > kMaxKeywords) {
+        Reject(check, "Maximum number of keywords in the meta tag is", kMaxKeywords, fallback);
+    } else if (value < kMinKeywords) {
+        Reject(check, "Minimum number of keywords in the meta tag is", kMinKeywords, fallback);
     }
     return check;
 }
@@ -42,11 +42,11 @@ LimitBoxCheck CheckMaxBytesBox(std::string_view text) {
     if (check.filtered.empty()) {
         return check;
     }
-    if (text::ReadLeadingNumber(check.filtered) > intMaxNumBytes) {
-        Reject(check, "Maximum number of bytes in the meta tag is", intMaxNumBytes,
-               intDefaultNumBytes);
+    if (text::ReadLeadingNumber(check.filtered) > kMaxBytes) {
+        Reject(check, "Maximum number of bytes in the meta tag is", kMaxBytes,
+               UserSettings{}.maxBytesText);
     }
     return check;
 }
 
-} // namespace orvanta
+} // namespace orvanta::core

@@ -1,6 +1,8 @@
-#include "ui/state_file_format.h"
+#include "core/state_file.h"
 
+#include "engine/line_reader.h"
 #include "util/number_reading.h"
+#include "util/string_utils.h"
 
 #include <array>
 #include <cerrno>
@@ -8,20 +10,17 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-namespace orvanta {
+namespace orvanta::core {
 
 namespace {
 
 constexpr std::size_t kLineCount = 12;
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // A text box holds one line; a line break inside a value would shift every later line.
 std::string OneLine(const std::string& text) {
@@ -46,23 +45,17 @@ void AppendNumber(std::string& out, int value) {
     out += kLineEnd;
 }
 
-// Lines may end in CR LF, CR or LF; the last line may lack its end.
-std::vector<std::string> SplitLines(std::string_view content) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        if (content[i] == '\r' || content[i] == '\n') {
-            lines.emplace_back(content.substr(start, i - start));
-            if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
+// Lines may end in CR LF, CR or LF; the last line may lack its end; a byte-order mark goes.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    LineReader reader;
+    if (!reader.open(path)) {
+        return false;
     }
-    if (start < content.size()) {
-        lines.emplace_back(content.substr(start));
+    std::string line;
+    while (reader.next(line)) {
+        lines.push_back(line);
     }
-    return lines;
+    return reader.error().empty();
 }
 
 // The format has no escape for a double quote inside a value, so the value is whatever stands
@@ -80,12 +73,7 @@ std::string ReadText(const std::string& line) {
 }
 
 bool ReadIndex(std::string_view line, int lastIndex, int& value) {
-    while (!line.empty() && line.front() == ' ') {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && line.back() == ' ') {
-        line.remove_suffix(1);
-    }
+    line = text::TrimSpaces(line);
     if (!line.empty() && line.front() == '+') {
         line.remove_prefix(1);
     }
@@ -115,15 +103,6 @@ bool ReadCheck(const std::string& line, int& value) {
     return true;
 }
 
-bool ReadFile(const std::string& path, std::string& content) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 std::string SystemError(int error) {
     return std::strerror(error);
 }
@@ -145,58 +124,51 @@ bool WriteAll(int fd, std::string_view data, std::string& error) {
 
 } // namespace
 
-std::string FormatStateFile(const Settings& settings) {
+std::string FormatStateFile(const UserSettings& settings) {
     std::string out;
-    AppendQuoted(out, settings.InputFile);
-    AppendQuoted(out, settings.BeginMetaTagWith);
-    AppendQuoted(out, settings.WordsToIgnore);
-    AppendQuoted(out, settings.MaxNumKeywordsInMetaTag);
-    AppendQuoted(out, settings.MaxNumBytesInMetaTag);
-    AppendNumber(out, settings.ShortWordSize);
-    AppendNumber(out, settings.ThresholdFrequency);
-    AppendNumber(out, settings.TableWeight);
-    AppendNumber(out, settings.ExistingKeywordsWeight);
-    AppendNumber(out, settings.BoldWeight);
-    AppendNumber(out, settings.IgnoreShortWords);
-    AppendNumber(out, settings.IgnoreCommonWords);
+    AppendQuoted(out, settings.inputFile);
+    AppendQuoted(out, settings.beginMetaTagWith);
+    AppendQuoted(out, settings.wordsToIgnore);
+    AppendQuoted(out, settings.maxKeywordsText);
+    AppendQuoted(out, settings.maxBytesText);
+    AppendNumber(out, settings.shortWordSizeIndex);
+    AppendNumber(out, settings.minFrequencyIndex);
+    AppendNumber(out, settings.tableWeightIndex);
+    AppendNumber(out, settings.existingKeywordsWeightIndex);
+    AppendNumber(out, settings.boldWeightIndex);
+    AppendNumber(out, settings.ignoreShortWords);
+    AppendNumber(out, settings.ignoreCommonWords);
     return out;
 }
 
-bool LoadStateFile(const std::string& path, Settings& settings) {
-    std::string content;
-    if (!ReadFile(path, content)) {
+bool LoadStateFile(const std::string& path, UserSettings& settings) {
+    std::vector<std::string> lines;
+    if (!ReadLines(path, lines) || lines.size() < kLineCount) {
         return false;
     }
-    if (content.starts_with(kUtf8Bom)) {
-        content.erase(0, kUtf8Bom.size());
-    }
-    const std::vector<std::string> lines = SplitLines(content);
-    if (lines.size() < kLineCount) {
-        return false;
-    }
-    settings.InputFile = ReadText(lines[0]);
-    settings.BeginMetaTagWith = ReadText(lines[1]);
-    settings.WordsToIgnore = ReadText(lines[2]);
-    settings.MaxNumKeywordsInMetaTag = ReadText(lines[3]);
-    settings.MaxNumBytesInMetaTag = ReadText(lines[4]);
+    settings.inputFile = ReadText(lines[0]);
+    settings.beginMetaTagWith = ReadText(lines[1]);
+    settings.wordsToIgnore = ReadText(lines[2]);
+    settings.maxKeywordsText = ReadText(lines[3]);
+    settings.maxBytesText = ReadText(lines[4]);
 
     const std::array<std::pair<int*, int>, 5> lists = {{
-        {&settings.ShortWordSize, kLastShortWordSizeIndex},
-        {&settings.ThresholdFrequency, kLastThresholdFrequencyIndex},
-        {&settings.TableWeight, kLastTableWeightIndex},
-        {&settings.ExistingKeywordsWeight, kLastExistingKeywordsWeightIndex},
-        {&settings.BoldWeight, kLastBoldWeightIndex},
+        {&settings.shortWordSizeIndex, kLastShortWordSizeIndex},
+        {&settings.minFrequencyIndex, kLastMinFrequencyIndex},
+        {&settings.tableWeightIndex, kLastTableWeightIndex},
+        {&settings.existingKeywordsWeightIndex, kLastExistingKeywordsWeightIndex},
+        {&settings.boldWeightIndex, kLastBoldWeightIndex},
     }};
     for (std::size_t i = 0; i < lists.size(); ++i) {
         if (!ReadIndex(lines[5 + i], lists[i].second, *lists[i].first)) {
             return false;
         }
     }
-    return ReadCheck(lines[10], settings.IgnoreShortWords) &&
-           ReadCheck(lines[11], settings.IgnoreCommonWords);
+    return ReadCheck(lines[10], settings.ignoreShortWords) &&
+           ReadCheck(lines[11], settings.ignoreCommonWords);
 }
 
-bool SaveStateFile(const std::string& path, const Settings& settings, std::string& error) {
+bool SaveStateFile(const std::string& path, const UserSettings& settings, std::string& error) {
     namespace fs = std::filesystem;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -241,4 +213,4 @@ bool SaveStateFile(const std::string& path, const Settings& settings, std::strin
     return ok;
 }
 
-} // namespace orvanta
+} // namespace orvanta::core

@@ -1,12 +1,15 @@
-#include "engine/output.h"
-#include "engine/settings.h"
+#include "core/limit_boxes.h"
+#include "core/output_text.h"
+#include "core/user_settings.h"
+#include "engine/existing_keywords.h"
+#include "engine/meta_tag_composer.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-namespace orvanta {
+namespace orvanta::core {
 namespace {
 
 const std::string kOpening = "<META NAME=\"keywords\" CONTENT=\"";
@@ -20,35 +23,44 @@ std::vector<WordEntry> Ranked(std::initializer_list<const char*> words) {
     return out;
 }
 
-ComposedTag Compose(const std::vector<WordEntry>& ranked, const std::string& begin,
+// The composed tag with the output box text made of it.
+struct ComposedBox : ComposedTag {
+    std::string text;
+};
+
+ComposedBox Compose(const std::vector<WordEntry>& ranked, const std::string& begin,
                     const std::string& maxKeywords = "", const std::string& maxBytes = "") {
-    Settings s;
-    s.BeginMetaTagWith = begin;
-    s.MaxNumKeywordsInMetaTag = maxKeywords;
-    s.MaxNumBytesInMetaTag = maxBytes;
-    return ComposeMetaTag(ranked, s);
+    UserSettings s;
+    s.beginMetaTagWith = begin;
+    s.maxKeywordsText = maxKeywords;
+    s.maxBytesText = maxBytes;
+    const AnalysisSettings analysis = ToAnalysisSettings(s);
+    ComposedBox box{ComposeMetaTag(ranked, analysis), {}};
+    box.text = TagBoxText(box, analysis);
+    return box;
 }
 
 // The keyword list inside the tag line.
-std::string Content(const ComposedTag& tag) {
+std::string Content(const ComposedBox& tag) {
     const std::string line = tag.text.substr(0, tag.text.find("\">\r\n"));
     EXPECT_EQ(line.substr(0, kOpening.size()), kOpening);
     return line.substr(kOpening.size());
 }
 
 TEST(ComposeMetaTag, PhrasesThenWordsNotContainedInThem) {
-    const ComposedTag tag = Compose(Ranked({"rose", "roses", "garden", "car", "so", "pruning"}),
+    const ComposedBox tag = Compose(Ranked({"rose", "roses", "garden", "car", "so", "pruning"}),
                                     "  Rose Garden, Soil Care  ");
     EXPECT_EQ(tag.text, kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n"
                                    "Number of keywords in meta tag: 4\r\n"
                                    "Number of bytes in meta tag: 66");
     EXPECT_EQ(tag.beginTextShown, "Rose Garden, Soil Care");
-    const ComposedTag accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
+    EXPECT_EQ(TagClipboardText(tag), kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n");
+    const ComposedBox accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
     EXPECT_EQ(Content(accented), "caf\xC3\xA9,menu"); // the phrase hides the folded word
     EXPECT_EQ(accented.byteCount, 31 + 4 + 5);        // characters, not UTF-8 bytes
-    const ComposedTag empty = Compose({}, "phrase");
+    const ComposedBox empty = Compose({}, "phrase");
     EXPECT_TRUE(empty.noWords);
-    EXPECT_EQ(empty.text, NoWordsMessage(Settings{}));
+    EXPECT_EQ(empty.text, NoWordsMessage(AnalysisSettings{}));
 }
 
 TEST(ComposeMetaTag, BeginTextHandling) {
@@ -65,7 +77,7 @@ TEST(ComposeMetaTag, BeginTextHandling) {
         {"\xC4\xB0ZMIR", "izmir,alpha,beta", 3},
     };
     for (const Row& r : rows) {
-        const ComposedTag tag = Compose(words, r.begin);
+        const ComposedBox tag = Compose(words, r.begin);
         EXPECT_EQ(Content(tag), r.content) << '"' << r.begin << '"';
         EXPECT_EQ(tag.keywordCount, r.count) << '"' << r.begin << '"';
     }
@@ -132,33 +144,34 @@ TEST(LimitBoxes, FilterThenCheckTheRange) {
     }
 }
 
-TEST(WriteWordList, ColumnsLineUpAndZeroValuesAreLeftOut) {
+TEST(WordListBoxText, ColumnsLineUpAndZeroValuesAreLeftOut) {
     const std::vector<WordEntry> words{
         {"garden", 12, 100.0f}, {"roses", 12345, 2.5f}, {"soil", 3, 1.5f}, {"beta", 1, 0.5f}};
-    EXPECT_EQ(WriteWordList(words, Settings{}), "Rank Value Frequency\r\n"
-                                                "   1   100   12 garden\r\n"
-                                                "   2     2 12345 roses\r\n"
-                                                "   3     2    3 soil\r\n"
-                                                "\r\n"
-                                                "Words with key value 0 not shown.\r\n");
-    const std::string list = WriteWordList(std::vector<WordEntry>(12345, {"word", 1, 50}), {});
+    EXPECT_EQ(WordListBoxText(words, {}), "Rank Value Frequency\r\n"
+                                          "   1   100   12 garden\r\n"
+                                          "   2     2 12345 roses\r\n"
+                                          "   3     2    3 soil\r\n"
+                                          "\r\n"
+                                          "Words with key value 0 not shown.\r\n");
+    const std::string list = WordListBoxText(std::vector<WordEntry>(12345, {"word", 1, 50}), {});
     EXPECT_EQ(list.substr(22, 23), "    1    50    1 word\r\n");
     EXPECT_NE(list.find("\r\n12345    50    1 word\r\n"), std::string::npos);
 }
 
-TEST(WriteWordList, NoWordsMessageFollowsTheSettings) {
-    Settings s;
-    s.IgnoreShortWords = 0; // the message ignores the check box
-    EXPECT_EQ(WriteWordList({}, s), "No words with more than 3 letters occur at least twice.");
-    s.ShortWordSize = s.ThresholdFrequency = 0;
-    EXPECT_EQ(WriteWordList({}, s), "No words with more than 1 letter occur at least once.");
-    s.ShortWordSize = s.ThresholdFrequency = 8;
-    EXPECT_EQ(WriteWordList({}, s), "No words with more than 9 letters occur at least 9 times.");
+TEST(WordListBoxText, NoWordsMessageFollowsTheSettings) {
+    UserSettings s;
+    s.ignoreShortWords = 0; // the message ignores the check box
+    const auto list = [&s] { return WordListBoxText({}, ToAnalysisSettings(s)); };
+    EXPECT_EQ(list(), "No words with more than 3 letters occur at least twice.");
+    s.shortWordSizeIndex = s.minFrequencyIndex = 0;
+    EXPECT_EQ(list(), "No words with more than 1 letter occur at least once.");
+    s.shortWordSizeIndex = s.minFrequencyIndex = 8;
+    EXPECT_EQ(list(), "No words with more than 9 letters occur at least 9 times.");
 }
 
-TEST(ShowExistingKeywords, ShowsTheFirstMatchingLineDecodedAndLowerCased) {
+TEST(ExistingKeywordsText, ShowsTheFirstMatchingLineDecodedAndLowerCased) {
     const auto show = [](const std::string& page) {
-        return ShowExistingKeywords(testing::WriteTempFile(page));
+        return ExistingKeywordsText(FindExistingKeywords(testing::WriteTempFile(page)));
     };
     const std::string found = "Existing keyword meta tag:\r\n";
     // The shown text is the line from the first "<meta " on; entities are left as they are.
@@ -171,7 +184,9 @@ TEST(ShowExistingKeywords, ShowsTheFirstMatchingLineDecodedAndLowerCased) {
                              "<head>\r\n</HEAD>\r\n<meta name=\"keywords\" content=\"a\">", ""}) {
         EXPECT_EQ(show(page), "No keyword meta tag found.") << page;
     }
+    EXPECT_EQ(ExistingKeywordsText(FindExistingKeywords("/nonexistent/orvanta/page.html")),
+              "Error when looking for keywords meta tag.");
 }
 
 } // namespace
-} // namespace orvanta
+} // namespace orvanta::core

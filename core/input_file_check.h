@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/messages.h"
+
+#include <string>
+#include <string_view>
+
+namespace orvanta::core {
+
+// True when path names an existing file (a folder does not count).
+bool IsExistingFile(const std::string& path);
+
+// Whether a run may start on this (already trimmed) input file name.
+enum class InputFileCheck { Ok, NotSpecified, NotFound };
+InputFileCheck CheckInputFile(const std::string& path);
+// The message for a failed check; an empty text for Ok.
+Message InputFileMessage(InputFileCheck check);
+
+// Whether a name the user gave for the input document looks right: it needs an extension
+// containing "htm" and an existing file. Both "/" and "\" count as folder separators, so a dot
+// in a folder name is never taken for the extension.
+enum class InputFileNameCheck { Ok, NoExtension, NotHtml, Missing };
+InputFileNameCheck CheckInputFileName(std::string_view path);
+Message InputFileNameMessage(InputFileNameCheck check);
+
+} // namespace orvanta::core

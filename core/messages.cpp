@@ -1,0 +1,22 @@
+#include "core/messages.h"
+
+namespace orvanta::core {
+
+std::string WordsFoundCaption(std::int64_t wordCount) {
+    return "Number of words found: " + std::to_string(wordCount);
+}
+
+std::string StoppedLine(std::int64_t wordsIdentified) {
+    return "\r\nStopped with " + std::to_string(wordsIdentified) + " words identified.";
+}
+
+Message ReadErrorMessage(const std::string& reason) {
+    return {"Error when reading the input file: " + reason, "Error", MessageIcon::Warning};
+}
+
+Message SaveStateErrorMessage(const std::string& reason) {
+    return {"Error when attempting to save the state: " + reason, "Save state",
+            MessageIcon::Warning};
+}
+
+} // namespace orvanta::core

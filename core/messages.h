@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvanta::core {
+
+enum class MessageIcon { None, Warning };
+
+// A message for the user: box text, title and icon (the command prints the text only).
+struct Message {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::None;
+};
+
+// The run button's caption while no run is under way, and during a run.
+inline constexpr const char* kListWordsCaption = "List words";
+inline constexpr const char* kStopCaption = "Stop";
+// The output box while the output is composed.
+inline constexpr const char* kProcessingText = "Processing ";
+
+// "Number of words found: N"
+std::string WordsFoundCaption(std::int64_t wordCount);
+
+// The line appended to the progress display when a run is stopped, with its leading CR LF.
+std::string StoppedLine(std::int64_t wordsIdentified);
+
+// A run that could not read its document; reason is the system's description.
+Message ReadErrorMessage(const std::string& reason);
+
+// A settings file that could not be saved; reason is the system's description.
+Message SaveStateErrorMessage(const std::string& reason);
+
+} // namespace orvanta::core

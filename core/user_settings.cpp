@@ -1,0 +1,34 @@
+#include "core/user_settings.h"
+
+#include "util/number_reading.h"
+
+namespace orvanta::core {
+
+void ApplyDefaults(UserSettings& settings, bool keepTexts) {
+    UserSettings defaults;
+    if (keepTexts) {
+        defaults.inputFile = settings.inputFile;
+        defaults.beginMetaTagWith = settings.beginMetaTagWith;
+        defaults.wordsToIgnore = settings.wordsToIgnore;
+    }
+    defaults.largeWindow = settings.largeWindow;
+    settings = defaults;
+}
+
+AnalysisSettings ToAnalysisSettings(const UserSettings& settings) {
+    AnalysisSettings analysis;
+    analysis.ignoreCommonWords = settings.ignoreCommonWords == kChecked;
+    analysis.ignoreShortWords = settings.ignoreShortWords == kChecked;
+    analysis.shortWordSize = settings.shortWordSizeIndex + kShortWordSizeFirst;
+    analysis.minFrequency = settings.minFrequencyIndex + kMinFrequencyFirst;
+    analysis.tableWeight = settings.tableWeightIndex + kTableWeightFirst;
+    analysis.existingKeywordsWeight =
+        settings.existingKeywordsWeightIndex + kExistingKeywordsWeightFirst;
+    analysis.boldWeight = settings.boldWeightIndex + kBoldWeightFirst;
+    analysis.beginMetaTagWith = settings.beginMetaTagWith;
+    analysis.maxKeywords = text::RoundToInt32(text::ReadLeadingNumber(settings.maxKeywordsText));
+    analysis.maxBytes = text::RoundToInt32(text::ReadLeadingNumber(settings.maxBytesText));
+    return analysis;
+}
+
+} // namespace orvanta::core

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/settings.h"
+
+#include <string>
+
+namespace orvanta::core {
+
+// The user's options as the window's controls hold them and the settings file stores them: list
+// fields are selection indexes, check fields are 0/1 (2 = partly checked, which counts as off),
+// the two limits are the texts of their boxes.
+struct UserSettings {
+    std::string inputFile;
+    int ignoreCommonWords = 1;
+    int ignoreShortWords = 1;
+    int shortWordSizeIndex = 2;          // list "1".."9"
+    int minFrequencyIndex = 1;           // list "1".."9"
+    int tableWeightIndex = 1;            // list "0".."9"
+    int existingKeywordsWeightIndex = 1; // list "0".."9"
+    int boldWeightIndex = 2;             // list "1".."9"
+    std::string wordsToIgnore;
+    std::string beginMetaTagWith;
+    std::string maxKeywordsText = "50";
+    std::string maxBytesText = "500";
+    int largeWindow = 0;
+};
+
+// The number each list's first entry shows, and its highest selection index.
+inline constexpr int kShortWordSizeFirst = 1;
+inline constexpr int kMinFrequencyFirst = 1;
+inline constexpr int kTableWeightFirst = 0;
+inline constexpr int kExistingKeywordsWeightFirst = 0;
+inline constexpr int kBoldWeightFirst = 1;
+inline constexpr int kLastShortWordSizeIndex = 8;
+inline constexpr int kLastMinFrequencyIndex = 8;
+inline constexpr int kLastTableWeightIndex = 9;
+inline constexpr int kLastExistingKeywordsWeightIndex = 9;
+inline constexpr int kLastBoldWeightIndex = 8;
+
+// The check value that means "on"; 0 and 2 (partly checked) are off.
+inline constexpr int kChecked = 1;
+
+// Resets the options to their defaults: Reset keeps the three texts (keepTexts true), a first
+// start clears them. largeWindow is never touched.
+void ApplyDefaults(UserSettings& settings, bool keepTexts);
+
+// The plain values an analysis reads, derived from what the controls hold.
+AnalysisSettings ToAnalysisSettings(const UserSettings& settings);
+
+} // namespace orvanta::core

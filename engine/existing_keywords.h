@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace orvanta {
+
+enum class ExistingKeywordsOutcome { Found, NotFound, ReadError };
+
+struct ExistingKeywords {
+    ExistingKeywordsOutcome outcome = ExistingKeywordsOutcome::NotFound;
+    std::string tag; // when found: the line from "<meta " on, lower-cased, UTF-8
+};
+
+// Looks in the document's head, line by line, for a keywords meta tag.
+ExistingKeywords FindExistingKeywords(const std::string& path);
+
+} // namespace orvanta

@@ -1,0 +1,139 @@
+#include "core/state_file.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace orvanta::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+const std::string kDefaultsFile = "\"\"\r\n\"\"\r\n\"\"\r\n\"50\"\r\n\"500\"\r\n"
+                                  "2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
+
+// Every test works in a fresh folder of its own, removed afterwards.
+class StateFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() /
+              ("orvanta-state-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = (dir / "orv.usr").string();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    fs::path dir;
+    std::string file;
+};
+
+TEST_F(StateFile, DefaultsGoIntoAFolderMadeForThem) {
+    const std::string nested = (dir / "config/orvanta/orv.usr").string();
+    UserSettings loaded;
+    EXPECT_FALSE(LoadStateFile(nested, loaded));
+    std::string error;
+    ASSERT_TRUE(SaveStateFile(nested, UserSettings{}, error)) << error;
+    EXPECT_EQ(ReadAll(nested), kDefaultsFile);
+}
+
+TEST_F(StateFile, TextsWithQuotesCommasAndAccentsComeBack) {
+    UserSettings saved;
+    saved.inputFile = "/home/eva/my \"best\" page.html";
+    saved.beginMetaTagWith = "rose garden, soil care";
+    saved.wordsToIgnore = "caf\xC3\xA9,na\xC3\xAFve";
+    saved.maxBytesText = "";
+    saved.shortWordSizeIndex = 8;
+    saved.ignoreShortWords = 0;
+    saved.ignoreCommonWords = 2;
+    saved.largeWindow = 1;
+    std::string error;
+    ASSERT_TRUE(SaveStateFile(file, saved, error)) << error;
+    UserSettings loaded;
+    ASSERT_TRUE(LoadStateFile(file, loaded));
+    EXPECT_EQ(FormatStateFile(loaded), FormatStateFile(saved));
+    EXPECT_EQ(loaded.largeWindow, 0); // never stored
+}
+
+// The five list indexes and two check values follow a fixed head; "read" is the short word size
+// index and the short words check that were read, empty when the file is refused.
+TEST_F(StateFile, ReadingRules) {
+    const auto numbers = [](std::string list) {
+        for (char& c : list) {
+            c = c == ' ' ? '\n' : c;
+        }
+        return "\"a.html\"\r\n\"\"\r\n\"\"\r\n\"50\"\r\n\"500\"\r\n" + list + "\n";
+    };
+    struct Row {
+        const char* name;
+        std::string content;
+        std::string read;
+    };
+    const Row rows[] = {
+        {"eleven lines", numbers("2 1 1 1 2 1"), ""},
+        {"index past the list", numbers("9 1 1 1 2 1 1"), ""},
+        {"index not a number", numbers("two 1 1 1 2 1 1"), ""},
+        {"no selection", numbers("-1 1 1 1 2 1 1"), "-1 1"},
+        {"check 1.5 rounds to 2", numbers("2 1 1 1 2 1.5 1"), "2 2"},
+        {"check 0.5 rounds to 0", numbers("2 1 1 1 2 0.5 1"), "2 0"},
+        {"check abc reads 0", numbers("2 1 1 1 2 abc 1"), "2 0"},
+        {"check 3 is out of range", numbers("2 1 1 1 2 3 1"), ""},
+        {"unquoted text, LF line ends, no final end",
+         "a.html\n\"\"\n\"\"\n\"50\"\n\"500\"\n2\n1\n1\n1\n2\n1\n1", "2 1"},
+        {"byte-order mark and CR line ends",
+         "\xEF\xBB\xBF\"a.html\"\r\"\"\r\"\"\r\"50\"\r\"500\"\r2\r1\r1\r1\r2\r1\r1\r", "2 1"},
+    };
+    for (const Row& r : rows) {
+        WriteAll(file, r.content);
+        UserSettings loaded;
+        EXPECT_EQ(LoadStateFile(file, loaded), !r.read.empty()) << r.name;
+        if (!r.read.empty()) {
+            EXPECT_EQ(loaded.inputFile, "a.html") << r.name;
+            EXPECT_EQ(std::to_string(loaded.shortWordSizeIndex) + " " +
+                          std::to_string(loaded.ignoreShortWords),
+                      r.read)
+                << r.name;
+        }
+    }
+}
+
+TEST_F(StateFile, FailedSaveLeavesThePreviousFileIntact) {
+    WriteAll(file, kDefaultsFile);
+
+    // A file size limit makes the write itself fail, whoever runs the test.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    UserSettings settings;
+    settings.wordsToIgnore = std::string(200, 'w');
+    std::string error;
+    const bool ok = SaveStateFile(file, settings, error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadAll(file), kDefaultsFile);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+} // namespace
+} // namespace orvanta::core
