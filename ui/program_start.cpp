@@ -1,6 +1,7 @@
 #include "ui/program_start.h"
 
 #include "ui/program_identity.h"
+#include "ui/resources.h"
 #include "ui/single_instance_lock.h"
 #include "ui/user_dialogs.h"
 
@@ -24,6 +25,7 @@ std::unique_ptr<MainWindow> StartProgram(SingleInstanceLock& lock, MainWindowOpt
 
 QIcon ProgramIcon() {
     QIcon icon;
+    EnsureResources();
     icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-32.png"), QSize(32, 32));
     return icon;

@@ -1,0 +1,20 @@
+#include "ui/resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE has to be used outside any namespace.
+static void RegisterOrvantaResources() {
+    Q_INIT_RESOURCE(orvanta);
+}
+
+namespace orvanta::ui {
+
+void EnsureResources() {
+    static const bool registered = [] {
+        RegisterOrvantaResources();
+        return true;
+    }();
+    (void)registered;
+}
+
+} // namespace orvanta::ui
