@@ -26,6 +26,7 @@ class QPushButton;
 namespace orvanta::ui {
 
 class HelpWindow;
+class TwipScale;
 class LinkLabel;
 
 struct MainWindowOptions {
@@ -63,6 +64,9 @@ protected:
 private:
     // Window building.
     void createControls();
+    void createInputFileRows(const TwipScale& s);
+    void createWeightRows(const TwipScale& s);
+    void createRunRows(const TwipScale& s);
     void createBottomStrip();
     void setTabOrder();
     void connectHandlers();

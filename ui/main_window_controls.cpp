@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
+#include "ui/main_window_layout.h"
 #include "ui/twip_scale.h"
 #include "ui/window_fonts.h"
 #include "ui/window_geometry.h"
@@ -18,9 +19,6 @@
 namespace orvanta::ui {
 
 namespace {
-
-constexpr int kClientWidth = 9450;
-constexpr int kClientHeight = 6450;
 
 const QColor kBackground(192, 255, 192);
 
@@ -56,7 +54,19 @@ void MainWindow::createControls() {
 
     const TwipScale s(logicalDpiY());
     setFixedSize(s.px(kClientWidth), s.px(kClientHeight));
+    createInputFileRows(s);
+    createWeightRows(s);
+    createRunRows(s);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setAlignment(label->alignment() & Qt::AlignRight ? Qt::AlignRight | Qt::AlignTop
+                                                                : Qt::AlignLeft | Qt::AlignTop);
+    }
+    createBottomStrip();
+    setTabOrder();
+}
 
+// The input file, the two ignore options and the two text boxes with their Clear buttons.
+void MainWindow::createInputFileRows(const TwipScale& s) {
     cmdInputFile_ = Place(new QPushButton(QStringLiteral("Input file"), this), "cmdInputFile", s,
                           105, 80, 1380, 360);
     cmdInputFile_->setFont(LargeCaption());
@@ -94,7 +104,10 @@ void MainWindow::createControls() {
     txbBeginMetaTagWith_->setFont(FixedPitchFont(8.25));
     cmdClearBeginMetaTagWith_ = Place(new QPushButton(QStringLiteral("Clear"), this),
                                       "cmdClearBeginMetaTagWith", s, 8655, 1365, 700, 300);
+}
 
+// The minimum frequency, the three weights and the limit on keywords.
+void MainWindow::createWeightRows(const TwipScale& s) {
     lblThresholdFrequency_ = Place(new QLabel(QStringLiteral("Min. frequency:"), this),
                                    "lblThresholdFrequency", s, 105, 1815, 2325, 330);
     lblThresholdFrequency_->setFont(LargeCaption());
@@ -127,7 +140,11 @@ void MainWindow::createControls() {
     txbMaxNumKeywordsInMetaTag_ =
         Place(new QLineEdit(this), "txbMaxNumKeywordsInMetaTag", s, 8760, 2220, 540, 330);
     txbMaxNumKeywordsInMetaTag_->setMaxLength(4);
+}
 
+// The two run buttons, the word count, the byte limit, the large window option and the output
+// box.
+void MainWindow::createRunRows(const TwipScale& s) {
     cmdListWords_ = Place(new QPushButton(QLatin1String(core::kListWordsCaption), this),
                           "cmdListWords", s, 105, 2565, 1380, 360);
     cmdListWords_->setFont(LargeCaption());
@@ -149,29 +166,24 @@ void MainWindow::createControls() {
               "cmdGenerateKeywordMetaTag", s, 5955, 3015, 3390, 360);
     cmdGenerateKeywordMetaTag_->setFont(LargeCaption());
 
-    outputBox_ = Place(new QPlainTextEdit(this), "txbMetaTag", s, 105, 3465, 9255, 2115);
+    outputBox_ = Place(new QPlainTextEdit(this), "txbMetaTag", s, 105, kOutputBoxTop, 9255, 2115);
     outputBox_->setFont(FixedPitchFont(8.25));
     outputBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-
-    for (QLabel* label : findChildren<QLabel*>()) {
-        label->setAlignment(label->alignment() & Qt::AlignRight ? Qt::AlignRight | Qt::AlignTop
-                                                                : Qt::AlignLeft | Qt::AlignTop);
-    }
-    createBottomStrip();
-    setTabOrder();
 }
 
 void MainWindow::createBottomStrip() {
     const TwipScale s(logicalDpiY());
-    bottomStrip_ = Place(new QWidget(this), "Frame1", s, 105, 5715, 9255, 645);
+    bottomStrip_ = Place(new QWidget(this), "Frame1", s, 105, kBottomStripTop, kBottomStripWidth,
+                         kBottomStripHeight);
 
-    cmdHelp_ =
-        Place(new QPushButton(QStringLiteral("Help"), bottomStrip_), "cmdHelp", s, 0, 0, 855, 330);
-    const int copyLeft = CentredCopyButtonLeft(9255, 0, 855, 2430, 855);
+    cmdHelp_ = Place(new QPushButton(QStringLiteral("Help"), bottomStrip_), "cmdHelp", s, 0, 0,
+                     kHelpButtonWidth, 330);
+    const int copyLeft = CentredCopyButtonLeft(kBottomStripWidth, 0, kHelpButtonWidth,
+                                               kCopyButtonWidth, kQuitButtonWidth);
     cmdCopyToClipboard_ = Place(new QPushButton(QStringLiteral("Copy to clipboard"), bottomStrip_),
-                                "cmdCopyToClipboard", s, copyLeft, 0, 2430, 330);
-    cmdQuit_ = Place(new QPushButton(QStringLiteral("Quit"), bottomStrip_), "cmdQuit", s, 8400, 0,
-                     855, 330);
+                                "cmdCopyToClipboard", s, copyLeft, 0, kCopyButtonWidth, 330);
+    cmdQuit_ = Place(new QPushButton(QStringLiteral("Quit"), bottomStrip_), "cmdQuit", s,
+                     kBottomStripWidth - kQuitButtonWidth, 0, kQuitButtonWidth, 330);
 
     lblNotice_ = Place(new QLabel(QStringLiteral("Made by"), bottomStrip_), "lblNotice", s, 0, 420,
                        1485, 240);

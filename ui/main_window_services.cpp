@@ -3,6 +3,7 @@
 #include "ui/help_window.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
+#include "ui/main_window_layout.h"
 #include "ui/twip_scale.h"
 #include "ui/web_links.h"
 #include "ui/window_geometry.h"
@@ -14,13 +15,6 @@
 #include <QScreen>
 
 namespace orvanta::ui {
-
-namespace {
-
-constexpr int kMetaTagTop = 3465;
-constexpr int kFrameHeight = 645;
-
-} // namespace
 
 void MainWindow::onCopyToClipboardClicked() {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -39,7 +33,7 @@ void MainWindow::onLargeWindowToggled() {
     const TwipScale s(logicalDpiY());
     const LargeWindowLayout layout =
         ComputeLargeWindowLayout(chkLargeWindow_->isChecked(), s.twips(screenArea.height()),
-                                 normalHeight_, kMetaTagTop, kFrameHeight);
+                                 normalHeight_, kOutputBoxTop, kBottomStripHeight);
 
     setFixedHeight(s.px(layout.windowHeight - kFrameAllowanceHeight));
     move(x(), screenArea.top() + s.px(layout.windowTop));

@@ -5,7 +5,7 @@
 
 namespace orvanta::ui {
 
-// The window's layout is drawn in twips (1/1440 inch): 15 twips make one pixel at 96 dpi, and
+// The window's layout is given in twips (1/1440 inch): 15 twips make one pixel at 96 dpi, and
 // scaling by the screen's logical dpi keeps the proportions on any screen.
 class TwipScale {
 public:

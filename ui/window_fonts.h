@@ -4,8 +4,8 @@
 
 namespace orvanta::ui {
 
-// The layout was drawn with a sans-serif face for captions and a fixed-pitch face for the text
-// boxes; the desktop's own faces of those kinds take their place.
+// Captions use the desktop's sans-serif face and text boxes its fixed-pitch face, at the point
+// sizes the layout was measured with.
 QFont CaptionFont(double pointSize, bool bold, bool underline = false);
 QFont FixedPitchFont(double pointSize);
 

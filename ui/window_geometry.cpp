@@ -7,7 +7,7 @@ namespace orvanta::ui {
 
 namespace {
 
-// Fractions become whole twips by rounding half to even, as everywhere else in the program.
+// Fractions become whole twips by rounding half to even.
 int Round(double value) {
     return static_cast<int>(std::nearbyint(value));
 }

@@ -2,10 +2,10 @@
 
 namespace orvanta::ui {
 
-// The window formulas below work with outer window sizes, title bar and borders included, the
-// way the layout was drawn. Desktops differ in how big their decorations are, so the program
-// measures its client areas and adds the frame the layout was drawn with; that keeps every
-// control where the layout puts it whatever the window manager does.
+// The window formulas below work with outer window sizes, title bar and borders included.
+// Desktops differ in how big their decorations are, so the program measures its client areas and
+// adds this fixed frame allowance; that keeps every control at the same place whatever the window
+// manager draws around it.
 inline constexpr int kFrameAllowanceWidth = 120;  // twips: both side borders
 inline constexpr int kFrameAllowanceHeight = 405; // twips: title bar and both borders
 
