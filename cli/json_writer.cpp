@@ -70,12 +70,6 @@ JsonObject& JsonObject::field(std::string_view name, double value) {
     return *this;
 }
 
-JsonObject& JsonObject::field(std::string_view name, bool value) {
-    key(name);
-    body_ += value ? "true" : "false";
-    return *this;
-}
-
 JsonObject& JsonObject::null(std::string_view name) {
     key(name);
     body_ += "null";

@@ -15,7 +15,6 @@ public:
     }
     JsonObject& field(std::string_view name, std::int64_t value);
     JsonObject& field(std::string_view name, double value);
-    JsonObject& field(std::string_view name, bool value);
     JsonObject& null(std::string_view name);
     // A value that is already JSON (an array or object).
     JsonObject& raw(std::string_view name, std::string_view json);

@@ -82,19 +82,6 @@ bool FindInList(std::string_view word, const std::array<std::string_view, N>& li
 
 } // namespace
 
-bool IsConjunction(std::string_view word) {
-    return FindInList(word, kConjunctionList);
-}
-bool IsListedCommonWord(std::string_view word) {
-    return FindInList(word, kCommonWordList);
-}
-bool IsPreposition(std::string_view word) {
-    return FindInList(word, kPrepositionList);
-}
-bool IsNumberWord(std::string_view word) {
-    return FindInList(word, kNumberWordList);
-}
-
 bool IsCommonWord(std::string_view word) {
     // Asked for nearly every word of a page, so the four lists are merged into one hash set.
     static const std::unordered_set<std::string_view> merged = [] {

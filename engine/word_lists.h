@@ -4,13 +4,9 @@
 
 namespace orvanta {
 
-// Fixed English word lists. The four lists behind IsCommonWord are what "Ignore common words"
-// removes; the contraction stems (what is left of "don't" and the like once the apostrophe splits
-// it) are removed always.
-bool IsConjunction(std::string_view word);
-bool IsListedCommonWord(std::string_view word);
-bool IsPreposition(std::string_view word);
-bool IsNumberWord(std::string_view word);
+// Fixed English word lists. IsCommonWord looks in the four lists (conjunctions, common words,
+// prepositions, number words) that "Ignore common words" removes; the contraction stems (what is
+// left of "don't" and the like once the apostrophe splits it) are removed always.
 bool IsCommonWord(std::string_view word);
 bool IsContractionStem(std::string_view word);
 

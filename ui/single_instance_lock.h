@@ -17,7 +17,6 @@ public:
     // False when another copy holds the lock (or the lock file cannot be opened at all, in which
     // case running is allowed: a missing runtime folder is no reason to refuse to start).
     bool tryLock();
-    bool isLocked() const { return fd_ >= 0; }
 
     static QString DefaultPath();
 
