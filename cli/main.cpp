@@ -39,6 +39,34 @@ void CheckLimitTexts(orvanta::cli::Options& options) {
     }
 }
 
+// Analyses every file in turn; a file that fails does not stop the others.
+int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& ignoreList) {
+    using namespace orvanta::cli;
+    int status = kExitOk;
+    const bool headed = options.files.size() > 1 && options.format == Format::Text;
+    bool first = true;
+    for (const std::string& file : options.files) {
+        const FileReport report = AnalyseFile(file, options, ignoreList);
+        if (options.format == Format::Json) {
+            std::cout << report.json << '\n';
+        } else if (report.ok || !report.boxText.empty()) {
+            if (headed) {
+                std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
+            }
+            std::cout << AsTerminalText(report.boxText);
+            first = false;
+        }
+        std::cout.flush();
+        if (!report.ok) {
+            std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
+            status = kExitFileFailed;
+        } else if (options.stats && report.wordsFound >= 0) {
+            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
+        }
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,29 +92,5 @@ int main(int argc, char** argv) {
     const orvanta::core::WordsToIgnoreNormalised ignore =
         orvanta::core::NormaliseWordsToIgnore(options.settings.wordsToIgnore);
     options.settings.wordsToIgnore = ignore.boxText;
-    const orvanta::IgnoreList ignoreList(ignore.listText);
-
-    int status = kExitOk;
-    const bool headed = options.files.size() > 1 && options.format == Format::Text;
-    bool first = true;
-    for (const std::string& file : options.files) {
-        const FileReport report = AnalyseFile(file, options, ignoreList);
-        if (options.format == Format::Json) {
-            std::cout << report.json << '\n';
-        } else if (report.ok || !report.boxText.empty()) {
-            if (headed) {
-                std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
-            }
-            std::cout << AsTerminalText(report.boxText);
-            first = false;
-        }
-        std::cout.flush();
-        if (!report.ok) {
-            std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
-            status = kExitFileFailed;
-        } else if (options.stats && report.wordsFound >= 0) {
-            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
-        }
-    }
-    return status;
+    return AnalyseAll(options, orvanta::IgnoreList(ignore.listText));
 }

@@ -168,19 +168,29 @@ bool LoadStateFile(const std::string& path, UserSettings& settings) {
            ReadCheck(lines[11], settings.ignoreCommonWords);
 }
 
-bool SaveStateFile(const std::string& path, const UserSettings& settings, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+namespace {
+
+bool MakeFolder(const std::filesystem::path& folder, std::string& error) {
     std::error_code ec;
-    if (!fs::exists(folder, ec)) {
-        fs::create_directories(folder, ec);
+    if (!std::filesystem::exists(folder, ec)) {
+        std::filesystem::create_directories(folder, ec);
         if (ec) {
             error = ec.message();
             return false;
         }
     }
+    return true;
+}
 
+} // namespace
+
+bool SaveStateFile(const std::string& path, const UserSettings& settings, std::string& error) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!MakeFolder(folder, error)) {
+        return false;
+    }
     const std::string temp = (folder / (target.filename().string() + ".XXXXXX")).string();
     std::vector<char> tempName(temp.begin(), temp.end());
     tempName.push_back('\0');

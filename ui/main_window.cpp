@@ -118,7 +118,10 @@ void MainWindow::connectHandlers() {
           static_cast<QWidget*>(txbInputFile_)}) {
         widget->installEventFilter(this);
     }
+    connectButtons();
+}
 
+void MainWindow::connectButtons() {
     connect(cmdReset_, &QPushButton::clicked, this, &MainWindow::onResetClicked);
     connect(cmdClearInputFile_, &QPushButton::clicked, this, &MainWindow::onClearInputFileClicked);
     connect(cmdClearWordsToIgnore_, &QPushButton::clicked, this,

@@ -70,6 +70,7 @@ private:
     void createBottomStrip();
     void setTabOrder();
     void connectHandlers();
+    void connectButtons();
 
     // Procedures other parts of the window call.
     void setDefaults(bool keepTexts);

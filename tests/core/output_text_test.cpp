@@ -1,4 +1,3 @@
-#include "core/limit_boxes.h"
 #include "core/output_text.h"
 #include "core/user_settings.h"
 #include "engine/existing_keywords.h"
@@ -115,33 +114,6 @@ TEST(ComposeMetaTag, ByteLimit) {
     // The byte test comes before the phrase test: a hidden word can still end the loop.
     EXPECT_EQ(Content(Compose(Ranked({"longerword", "beta"}), "longerword", "", "50")),
               "longerword");
-}
-
-TEST(LimitBoxes, FilterThenCheckTheRange) {
-    const char* tooMany = "Maximum number of keywords in the meta tag is 100.";
-    const char* tooFew = "Minimum number of keywords in the meta tag is 5.";
-    const char* tooManyBytes = "Maximum number of bytes in the meta tag is 1000.";
-    struct Row {
-        LimitBoxCheck (*check)(std::string_view);
-        const char* typed;
-        LimitBoxCheck expected;
-    };
-    const Row rows[] = {
-        {CheckMaxKeywordsBox, "12.5", {"125", tooMany, "50"}},
-        {CheckMaxKeywordsBox, "4", {"4", tooFew, "50"}},
-        {CheckMaxKeywordsBox, "5", {"5", "", "5"}},
-        {CheckMaxKeywordsBox, "100", {"100", "", "100"}},
-        {CheckMaxKeywordsBox, "-7", {"7", "", "7"}},
-        {CheckMaxKeywordsBox, "abc", {"", "", ""}},
-        {CheckMaxBytesBox, "0", {"0", "", "0"}},
-        {CheckMaxBytesBox, "1001", {"1001", tooManyBytes, "500"}},
-    };
-    for (const Row& r : rows) {
-        const LimitBoxCheck c = r.check(r.typed);
-        EXPECT_EQ(c.filtered, r.expected.filtered) << r.typed;
-        EXPECT_EQ(c.message, r.expected.message) << r.typed;
-        EXPECT_EQ(c.finalText, r.expected.finalText) << r.typed;
-    }
 }
 
 TEST(WordListBoxText, ColumnsLineUpAndZeroValuesAreLeftOut) {
