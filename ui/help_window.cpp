@@ -28,17 +28,17 @@ HelpWindow::HelpWindow(const QRect& mainFrame, const QSize& mainClient,
     setWindowTitle(QStringLiteral("Help screen for Orvanta"));
     const TwipScale scale(logicalDpiY());
 
-    txbHelpScreen_ = new QPlainTextEdit(this);
-    txbHelpScreen_->setObjectName(QStringLiteral("txbHelpScreen"));
-    txbHelpScreen_->setFont(CaptionFont(9.75, false));
-    txbHelpScreen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpTextBox_ = new QPlainTextEdit(this);
+    helpTextBox_->setObjectName(QStringLiteral("txbHelpScreen"));
+    helpTextBox_->setFont(CaptionFont(9.75, false));
+    helpTextBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text explains the program; typing into it would only lose that.
-    txbHelpScreen_->setReadOnly(true);
-    txbHelpScreen_->setPlainText(HelpText(manualAddress));
+    helpTextBox_->setReadOnly(true);
+    helpTextBox_->setPlainText(HelpText(manualAddress));
 
-    cmdClose_ = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    connect(cmdClose_, &QPushButton::clicked, this, &QWidget::hide);
+    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
 
     // Width: main window minus 400 twips; height: minus 680; both frames alike, so the client
     // areas differ by the same amounts.
@@ -70,12 +70,11 @@ void HelpWindow::layOut() {
     const int windowWidth = scale.twips(width()) + kFrameAllowanceWidth;
     const int windowHeight = scale.twips(height()) + kFrameAllowanceHeight;
     const HelpWindowLayout layout = ComputeHelpWindowLayout(windowWidth, windowHeight, kCloseWidth);
-    txbHelpScreen_->setGeometry(
-        scale.rect(kTextLeft, kTextTop, layout.textWidth, layout.textHeight));
+    helpTextBox_->setGeometry(scale.rect(kTextLeft, kTextTop, layout.textWidth, layout.textHeight));
     // The button's left edge counts from inside the left border, the window's width from outside
     // both; half the frame comes off to centre the button in what the user sees.
-    cmdClose_->setGeometry(scale.rect(layout.closeLeft - kFrameAllowanceWidth / 2, layout.closeTop,
-                                      kCloseWidth, kCloseHeight));
+    closeButton_->setGeometry(scale.rect(layout.closeLeft - kFrameAllowanceWidth / 2,
+                                         layout.closeTop, kCloseWidth, kCloseHeight));
 }
 
 } // namespace orvanta::ui

@@ -25,8 +25,8 @@ protected:
 private:
     void layOut();
 
-    QPlainTextEdit* txbHelpScreen_ = nullptr;
-    QPushButton* cmdClose_ = nullptr;
+    QPlainTextEdit* helpTextBox_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace orvanta::ui

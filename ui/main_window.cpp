@@ -73,7 +73,7 @@ MainWindow::MainWindow(MainWindowOptions options)
     normalHeight_ = TwipScale(logicalDpiY()).twips(height()) + kFrameAllowanceHeight;
     connectHandlers();
     loadState();
-    validateInputFile(txbInputFile_->text());
+    validateInputFile(inputFileEdit_->text());
 }
 
 MainWindow::~MainWindow() {
@@ -95,85 +95,83 @@ void MainWindow::start() {
 }
 
 void MainWindow::connectHandlers() {
-    for (QComboBox* list : {cboShortWordSize_, cboThresholdFrequency_, cboTableWeight_,
-                            cboExistingKeywordsWeight_, cboBoldWeight_}) {
+    for (QComboBox* list : {shortWordSizeList_, minFrequencyList_, tableWeightList_,
+                            existingKeywordsWeightList_, boldWeightList_}) {
         connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::onOptionChanged);
         // Picking the entry that is already selected is still a step done.
         connect(list, &QComboBox::activated, this, &MainWindow::setFocusToNextStep);
     }
-    for (QCheckBox* box : {chkIgnoreCommonWords_, chkIgnoreShortWords_}) {
+    for (QCheckBox* box : {ignoreCommonWordsCheck_, ignoreShortWordsCheck_}) {
         connect(box, &QCheckBox::stateChanged, this, &MainWindow::onOptionChanged);
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
     }
-    connect(chkLargeWindow_, &QCheckBox::stateChanged, this, &MainWindow::onLargeWindowToggled);
-    for (QLineEdit* box : {txbInputFile_, txbWordsToIgnore_, txbBeginMetaTagWith_,
-                           txbMaxNumKeywordsInMetaTag_, txbMaxNumBytesInMetaTag_}) {
+    connect(largeWindowCheck_, &QCheckBox::stateChanged, this, &MainWindow::onLargeWindowToggled);
+    for (QLineEdit* box : {inputFileEdit_, wordsToIgnoreEdit_, beginMetaTagWithEdit_,
+                           maxKeywordsEdit_, maxBytesEdit_}) {
         connect(box, &QLineEdit::textChanged, this, &MainWindow::readSettingsFromControls);
     }
-    connect(txbInputFile_, &QLineEdit::textEdited, this, [this] { inputFileLeftByEnter_ = false; });
+    connect(inputFileEdit_, &QLineEdit::textEdited, this,
+            [this] { inputFileLeftByEnter_ = false; });
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     for (QWidget* widget :
-         {static_cast<QWidget*>(cmdHelp_), static_cast<QWidget*>(cmdGenerateKeywordMetaTag_),
-          static_cast<QWidget*>(cmdShowExistingKeywordMetaTag_),
-          static_cast<QWidget*>(txbInputFile_)}) {
+         {static_cast<QWidget*>(helpButton_), static_cast<QWidget*>(generateTagButton_),
+          static_cast<QWidget*>(showExistingButton_), static_cast<QWidget*>(inputFileEdit_)}) {
         widget->installEventFilter(this);
     }
     connectButtons();
 }
 
 void MainWindow::connectButtons() {
-    connect(cmdReset_, &QPushButton::clicked, this, &MainWindow::onResetClicked);
-    connect(cmdClearInputFile_, &QPushButton::clicked, this, &MainWindow::onClearInputFileClicked);
-    connect(cmdClearWordsToIgnore_, &QPushButton::clicked, this,
+    connect(resetButton_, &QPushButton::clicked, this, &MainWindow::onResetClicked);
+    connect(clearInputFileButton_, &QPushButton::clicked, this,
+            &MainWindow::onClearInputFileClicked);
+    connect(clearWordsToIgnoreButton_, &QPushButton::clicked, this,
             &MainWindow::onClearWordsToIgnoreClicked);
-    connect(cmdClearBeginMetaTagWith_, &QPushButton::clicked, this,
+    connect(clearBeginMetaTagWithButton_, &QPushButton::clicked, this,
             &MainWindow::onClearBeginMetaTagWithClicked);
-    connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::onHelpClicked);
-    connect(cmdInputFile_, &QPushButton::clicked, this, &MainWindow::onInputFileClicked);
-    connect(cmdListWords_, &QPushButton::clicked, this, &MainWindow::onListWordsClicked);
-    connect(cmdGenerateKeywordMetaTag_, &QPushButton::clicked, this,
-            &MainWindow::onGenerateTagClicked);
-    connect(cmdShowExistingKeywordMetaTag_, &QPushButton::clicked, this,
-            &MainWindow::onShowExistingClicked);
-    connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
-            &MainWindow::onCopyToClipboardClicked);
-    connect(cmdQuit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::onHelpClicked);
+    connect(inputFileButton_, &QPushButton::clicked, this, &MainWindow::onInputFileClicked);
+    connect(listWordsButton_, &QPushButton::clicked, this, &MainWindow::onListWordsClicked);
+    connect(generateTagButton_, &QPushButton::clicked, this, &MainWindow::onGenerateTagClicked);
+    connect(showExistingButton_, &QPushButton::clicked, this, &MainWindow::onShowExistingClicked);
+    connect(copyButton_, &QPushButton::clicked, this, &MainWindow::onCopyToClipboardClicked);
+    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(makerLink_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
     connect(manualLink_, &LinkLabel::clicked, this, &MainWindow::onManualLinkClicked);
 }
 
 void MainWindow::readSettingsFromControls() {
     core::UserSettings& s = userSettings_;
-    s.inputFile = ToEngineText(txbInputFile_->text());
-    s.ignoreCommonWords = CheckValue(chkIgnoreCommonWords_);
-    s.ignoreShortWords = CheckValue(chkIgnoreShortWords_);
-    s.shortWordSizeIndex = cboShortWordSize_->currentIndex();
-    s.minFrequencyIndex = cboThresholdFrequency_->currentIndex();
-    s.tableWeightIndex = cboTableWeight_->currentIndex();
-    s.existingKeywordsWeightIndex = cboExistingKeywordsWeight_->currentIndex();
-    s.boldWeightIndex = cboBoldWeight_->currentIndex();
-    s.wordsToIgnore = ToEngineText(txbWordsToIgnore_->text());
-    s.beginMetaTagWith = ToEngineText(txbBeginMetaTagWith_->text());
-    s.maxKeywordsText = ToEngineText(txbMaxNumKeywordsInMetaTag_->text());
-    s.maxBytesText = ToEngineText(txbMaxNumBytesInMetaTag_->text());
-    s.largeWindow = chkLargeWindow_->isChecked() ? 1 : 0;
+    s.inputFile = ToEngineText(inputFileEdit_->text());
+    s.ignoreCommonWords = CheckValue(ignoreCommonWordsCheck_);
+    s.ignoreShortWords = CheckValue(ignoreShortWordsCheck_);
+    s.shortWordSizeIndex = shortWordSizeList_->currentIndex();
+    s.minFrequencyIndex = minFrequencyList_->currentIndex();
+    s.tableWeightIndex = tableWeightList_->currentIndex();
+    s.existingKeywordsWeightIndex = existingKeywordsWeightList_->currentIndex();
+    s.boldWeightIndex = boldWeightList_->currentIndex();
+    s.wordsToIgnore = ToEngineText(wordsToIgnoreEdit_->text());
+    s.beginMetaTagWith = ToEngineText(beginMetaTagWithEdit_->text());
+    s.maxKeywordsText = ToEngineText(maxKeywordsEdit_->text());
+    s.maxBytesText = ToEngineText(maxBytesEdit_->text());
+    s.largeWindow = largeWindowCheck_->isChecked() ? 1 : 0;
     analysisSettings_ = core::ToAnalysisSettings(s);
 }
 
 // Setting a control from code has the effect of the user changing it: its handler runs.
 void MainWindow::showControlsFrom(const core::UserSettings& settings) {
-    SetTextIfChanged(txbInputFile_, QString::fromUtf8(settings.inputFile));
-    SetTextIfChanged(txbBeginMetaTagWith_, QString::fromUtf8(settings.beginMetaTagWith));
-    SetTextIfChanged(txbWordsToIgnore_, QString::fromUtf8(settings.wordsToIgnore));
-    SetTextIfChanged(txbMaxNumKeywordsInMetaTag_, QString::fromUtf8(settings.maxKeywordsText));
-    SetTextIfChanged(txbMaxNumBytesInMetaTag_, QString::fromUtf8(settings.maxBytesText));
-    cboShortWordSize_->setCurrentIndex(settings.shortWordSizeIndex);
-    cboThresholdFrequency_->setCurrentIndex(settings.minFrequencyIndex);
-    cboTableWeight_->setCurrentIndex(settings.tableWeightIndex);
-    cboExistingKeywordsWeight_->setCurrentIndex(settings.existingKeywordsWeightIndex);
-    cboBoldWeight_->setCurrentIndex(settings.boldWeightIndex);
-    SetCheckValue(chkIgnoreShortWords_, settings.ignoreShortWords);
-    SetCheckValue(chkIgnoreCommonWords_, settings.ignoreCommonWords);
+    SetTextIfChanged(inputFileEdit_, QString::fromUtf8(settings.inputFile));
+    SetTextIfChanged(beginMetaTagWithEdit_, QString::fromUtf8(settings.beginMetaTagWith));
+    SetTextIfChanged(wordsToIgnoreEdit_, QString::fromUtf8(settings.wordsToIgnore));
+    SetTextIfChanged(maxKeywordsEdit_, QString::fromUtf8(settings.maxKeywordsText));
+    SetTextIfChanged(maxBytesEdit_, QString::fromUtf8(settings.maxBytesText));
+    shortWordSizeList_->setCurrentIndex(settings.shortWordSizeIndex);
+    minFrequencyList_->setCurrentIndex(settings.minFrequencyIndex);
+    tableWeightList_->setCurrentIndex(settings.tableWeightIndex);
+    existingKeywordsWeightList_->setCurrentIndex(settings.existingKeywordsWeightIndex);
+    boldWeightList_->setCurrentIndex(settings.boldWeightIndex);
+    SetCheckValue(ignoreShortWordsCheck_, settings.ignoreShortWords);
+    SetCheckValue(ignoreCommonWordsCheck_, settings.ignoreCommonWords);
     readSettingsFromControls();
 }
 
@@ -191,20 +189,18 @@ void MainWindow::setFocusToNextStep() {
     if (!isVisible()) {
         return;
     }
-    if (!txbInputFile_->text().isEmpty()) {
-        (cmdGenerateKeywordMetaTag_->isEnabled() ? cmdGenerateKeywordMetaTag_ : cmdListWords_)
-            ->setFocus();
+    if (!inputFileEdit_->text().isEmpty()) {
+        (generateTagButton_->isEnabled() ? generateTagButton_ : listWordsButton_)->setFocus();
     } else {
-        cmdInputFile_->setFocus();
+        inputFileButton_->setFocus();
     }
-    cmdCopyToClipboard_->setEnabled(true);
+    copyButton_->setEnabled(true);
 }
 
 void MainWindow::enableCommands(bool enabled) {
-    for (QPushButton* button :
-         {cmdInputFile_, cmdShowExistingKeywordMetaTag_, cmdGenerateKeywordMetaTag_,
-          cmdClearInputFile_, cmdReset_, cmdClearBeginMetaTagWith_, cmdClearWordsToIgnore_,
-          cmdHelp_, cmdCopyToClipboard_}) {
+    for (QPushButton* button : {inputFileButton_, showExistingButton_, generateTagButton_,
+                                clearInputFileButton_, resetButton_, clearBeginMetaTagWithButton_,
+                                clearWordsToIgnoreButton_, helpButton_, copyButton_}) {
         button->setEnabled(enabled);
     }
 }
@@ -255,12 +251,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            if (key->key() == Qt::Key_F1 && watched != txbInputFile_) {
+            if (key->key() == Qt::Key_F1 && watched != inputFileEdit_) {
                 onHelpClicked();
                 return true;
             }
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                watched == txbInputFile_) {
+                watched == inputFileEdit_) {
                 inputFileLeftByEnter_ = true;
                 onInputFileEditingFinished();
                 return true;
@@ -277,18 +273,18 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
         (now->window() != this && now->window() != help_)) {
         return;
     }
-    if (old == txbInputFile_) {
+    if (old == inputFileEdit_) {
         // Enter already did what leaving does; its own focus move must not do it twice.
         if (inputFileLeftByEnter_) {
             inputFileLeftByEnter_ = false;
         } else {
             onInputFileEditingFinished();
         }
-    } else if (old == txbWordsToIgnore_) {
+    } else if (old == wordsToIgnoreEdit_) {
         onWordsToIgnoreEditingFinished();
-    } else if (old == txbMaxNumKeywordsInMetaTag_) {
+    } else if (old == maxKeywordsEdit_) {
         onMaxKeywordsEditingFinished();
-    } else if (old == txbMaxNumBytesInMetaTag_) {
+    } else if (old == maxBytesEdit_) {
         onMaxBytesEditingFinished();
     }
 }
@@ -305,18 +301,18 @@ void MainWindow::onResetClicked() {
 }
 
 void MainWindow::onClearInputFileClicked() {
-    txbInputFile_->clear();
+    inputFileEdit_->clear();
     analysisCurrent_ = false;
-    cmdInputFile_->setFocus();
+    inputFileButton_->setFocus();
 }
 
 void MainWindow::onClearWordsToIgnoreClicked() {
-    txbWordsToIgnore_->clear();
+    wordsToIgnoreEdit_->clear();
     onWordsToIgnoreEditingFinished();
 }
 
 void MainWindow::onClearBeginMetaTagWithClicked() {
-    txbBeginMetaTagWith_->clear();
+    beginMetaTagWithEdit_->clear();
 }
 
 void MainWindow::onHelpClicked() {
@@ -334,9 +330,9 @@ void MainWindow::onInputFileClicked() {
     if (path.isEmpty()) {
         return;
     }
-    txbInputFile_->setText(QDir::toNativeSeparators(path));
+    inputFileEdit_->setText(QDir::toNativeSeparators(path));
     setOutputText({});
-    lblNumberOfWords_->clear();
+    wordCountLabel_->clear();
     validateInputFile(path);
     setFocusToNextStep();
 }
@@ -345,8 +341,8 @@ void MainWindow::onInputFileEditingFinished() {
     if (!isEnabled()) {
         return;
     }
-    const QString path = TrimSpaces(txbInputFile_->text());
-    SetTextIfChanged(txbInputFile_, path);
+    const QString path = TrimSpaces(inputFileEdit_->text());
+    SetTextIfChanged(inputFileEdit_, path);
     if (!path.isEmpty()) {
         validateInputFile(path);
     }
@@ -361,7 +357,7 @@ void MainWindow::validateInputFile(const QString& path) {
     }
     // A name restored from the last session that no longer works simply goes.
     if (loading_) {
-        txbInputFile_->clear();
+        inputFileEdit_->clear();
         return;
     }
     showMessage(core::InputFileNameMessage(check));
@@ -369,8 +365,8 @@ void MainWindow::validateInputFile(const QString& path) {
 
 void MainWindow::onWordsToIgnoreEditingFinished() {
     const core::WordsToIgnoreNormalised normalised =
-        core::NormaliseWordsToIgnore(ToEngineText(txbWordsToIgnore_->text()));
-    SetTextIfChanged(txbWordsToIgnore_, QString::fromUtf8(normalised.boxText));
+        core::NormaliseWordsToIgnore(ToEngineText(wordsToIgnoreEdit_->text()));
+    SetTextIfChanged(wordsToIgnoreEdit_, QString::fromUtf8(normalised.boxText));
     ignoreList_ = IgnoreList(normalised.listText);
     analysisCurrent_ = false;
 }
@@ -394,13 +390,13 @@ void CheckLimitBox(QLineEdit* box, core::LimitBoxCheck (*check)(std::string_view
 } // namespace
 
 void MainWindow::onMaxKeywordsEditingFinished() {
-    CheckLimitBox(
-        txbMaxNumKeywordsInMetaTag_, core::CheckMaxKeywordsBox,
-        [this](const QString& text) { showMessage(text, ProgramName(), MessageIcon::None); });
+    CheckLimitBox(maxKeywordsEdit_, core::CheckMaxKeywordsBox, [this](const QString& text) {
+        showMessage(text, ProgramName(), MessageIcon::None);
+    });
 }
 
 void MainWindow::onMaxBytesEditingFinished() {
-    CheckLimitBox(txbMaxNumBytesInMetaTag_, core::CheckMaxBytesBox, [this](const QString& text) {
+    CheckLimitBox(maxBytesEdit_, core::CheckMaxBytesBox, [this](const QString& text) {
         showMessage(text, ProgramName(), MessageIcon::None);
     });
 }

@@ -35,7 +35,7 @@ void MainWindow::setOutputText(const QString& text) {
 }
 
 void MainWindow::onListWordsClicked() {
-    if (cmdListWords_->text() == QLatin1String(core::kStopCaption)) {
+    if (listWordsButton_->text() == QLatin1String(core::kStopCaption)) {
         stopRequested_ = true;
         return;
     }
@@ -56,9 +56,9 @@ void MainWindow::onShowExistingClicked() {
 }
 
 bool MainWindow::readInputFileForRun(std::string& path) {
-    const QString trimmed = TrimSpaces(txbInputFile_->text());
-    if (txbInputFile_->text() != trimmed) {
-        txbInputFile_->setText(trimmed);
+    const QString trimmed = TrimSpaces(inputFileEdit_->text());
+    if (inputFileEdit_->text() != trimmed) {
+        inputFileEdit_->setText(trimmed);
     }
     path = ToEngineText(trimmed);
     const core::InputFileCheck check = core::CheckInputFile(path);
@@ -94,7 +94,7 @@ RunResult MainWindow::runLocked(const std::string& path) {
     stopRequested_ = false;
     pendingWords_.clear();
     pendingWordCount_ = -1;
-    cmdListWords_->setText(QLatin1String(core::kStopCaption));
+    listWordsButton_->setText(QLatin1String(core::kStopCaption));
     enableCommands(false);
 
     running_ = true;
@@ -109,7 +109,7 @@ RunResult MainWindow::runLocked(const std::string& path) {
     running_ = false;
     if (!ending_) {
         flushProgress();
-        cmdListWords_->setText(QLatin1String(core::kListWordsCaption));
+        listWordsButton_->setText(QLatin1String(core::kListWordsCaption));
         enableCommands(true);
     }
     return result;
@@ -124,7 +124,7 @@ bool MainWindow::takeRunResult(RunResult& result) {
         return false;
     case RunOutcome::Stopped:
         AppendAtEnd(outputBox_, FromEngineText(core::StoppedLine(result.wordsIdentified)));
-        lblNumberOfWords_->clear();
+        wordCountLabel_->clear();
         return false;
     case RunOutcome::Completed:
         break;
@@ -132,9 +132,9 @@ bool MainWindow::takeRunResult(RunResult& result) {
     setOutputText(QLatin1String(core::kProcessingText));
     outputBox_->repaint();
     words_ = std::move(result.words);
-    lblNumberOfWords_->setText(
+    wordCountLabel_->setText(
         FromEngineText(core::WordsFoundCaption(static_cast<std::int64_t>(words_.size()))));
-    lblNumberOfWords_->repaint();
+    wordCountLabel_->repaint();
     analysisCurrent_ = true;
     return true;
 }
@@ -146,8 +146,8 @@ void MainWindow::writeOutput(bool generateTag) {
     }
     const ComposedTag tag = ComposeMetaTag(words_, analysisSettings_);
     const QString begin = QString::fromUtf8(tag.beginTextShown);
-    if (txbBeginMetaTagWith_->text() != begin) {
-        txbBeginMetaTagWith_->setText(begin);
+    if (beginMetaTagWithEdit_->text() != begin) {
+        beginMetaTagWithEdit_->setText(begin);
     }
     const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
     setOutputText(text);
@@ -169,7 +169,7 @@ void MainWindow::flushProgress() {
         pendingWords_.clear();
     }
     if (pendingWordCount_ >= 0) {
-        lblNumberOfWords_->setText(FromEngineText(core::WordsFoundCaption(pendingWordCount_)));
+        wordCountLabel_->setText(FromEngineText(core::WordsFoundCaption(pendingWordCount_)));
         pendingWordCount_ = -1;
     }
 }

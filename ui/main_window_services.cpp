@@ -32,7 +32,7 @@ void MainWindow::onLargeWindowToggled() {
     const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const TwipScale s(logicalDpiY());
     const LargeWindowLayout layout =
-        ComputeLargeWindowLayout(chkLargeWindow_->isChecked(), s.twips(screenArea.height()),
+        ComputeLargeWindowLayout(largeWindowCheck_->isChecked(), s.twips(screenArea.height()),
                                  normalHeight_, kOutputBoxTop, kBottomStripHeight);
 
     setFixedHeight(s.px(layout.windowHeight - kFrameAllowanceHeight));
