@@ -69,11 +69,11 @@ MainWindow::MainWindow(MainWindowOptions options)
         options_.endProgram = [] { QCoreApplication::quit(); };
     }
     setWindowTitle(WindowCaption());
-    createControls();
+    ui_.create(this);
     normalHeight_ = TwipScale(logicalDpiY()).twips(height()) + kFrameAllowanceHeight;
     connectHandlers();
     loadState();
-    validateInputFile(inputFileEdit_->text());
+    validateInputFile(ui_.inputFileEdit->text());
 }
 
 MainWindow::~MainWindow() {
@@ -95,83 +95,86 @@ void MainWindow::start() {
 }
 
 void MainWindow::connectHandlers() {
-    for (QComboBox* list : {shortWordSizeList_, minFrequencyList_, tableWeightList_,
-                            existingKeywordsWeightList_, boldWeightList_}) {
+    for (QComboBox* list : {ui_.shortWordSizeList, ui_.minFrequencyList, ui_.tableWeightList,
+                            ui_.existingKeywordsWeightList, ui_.boldWeightList}) {
         connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::onOptionChanged);
         // Picking the entry that is already selected is still a step done.
         connect(list, &QComboBox::activated, this, &MainWindow::setFocusToNextStep);
     }
-    for (QCheckBox* box : {ignoreCommonWordsCheck_, ignoreShortWordsCheck_}) {
+    for (QCheckBox* box : {ui_.ignoreCommonWordsCheck, ui_.ignoreShortWordsCheck}) {
         connect(box, &QCheckBox::stateChanged, this, &MainWindow::onOptionChanged);
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
     }
-    connect(largeWindowCheck_, &QCheckBox::stateChanged, this, &MainWindow::onLargeWindowToggled);
-    for (QLineEdit* box : {inputFileEdit_, wordsToIgnoreEdit_, beginMetaTagWithEdit_,
-                           maxKeywordsEdit_, maxBytesEdit_}) {
+    connect(ui_.largeWindowCheck, &QCheckBox::stateChanged, this,
+            &MainWindow::onLargeWindowToggled);
+    for (QLineEdit* box : {ui_.inputFileEdit, ui_.wordsToIgnoreEdit, ui_.beginMetaTagWithEdit,
+                           ui_.maxKeywordsEdit, ui_.maxBytesEdit}) {
         connect(box, &QLineEdit::textChanged, this, &MainWindow::readSettingsFromControls);
     }
-    connect(inputFileEdit_, &QLineEdit::textEdited, this,
+    connect(ui_.inputFileEdit, &QLineEdit::textEdited, this,
             [this] { inputFileLeftByEnter_ = false; });
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     for (QWidget* widget :
-         {static_cast<QWidget*>(helpButton_), static_cast<QWidget*>(generateTagButton_),
-          static_cast<QWidget*>(showExistingButton_), static_cast<QWidget*>(inputFileEdit_)}) {
+         {static_cast<QWidget*>(ui_.helpButton), static_cast<QWidget*>(ui_.generateTagButton),
+          static_cast<QWidget*>(ui_.showExistingButton),
+          static_cast<QWidget*>(ui_.inputFileEdit)}) {
         widget->installEventFilter(this);
     }
     connectButtons();
 }
 
 void MainWindow::connectButtons() {
-    connect(resetButton_, &QPushButton::clicked, this, &MainWindow::onResetClicked);
-    connect(clearInputFileButton_, &QPushButton::clicked, this,
+    connect(ui_.resetButton, &QPushButton::clicked, this, &MainWindow::onResetClicked);
+    connect(ui_.clearInputFileButton, &QPushButton::clicked, this,
             &MainWindow::onClearInputFileClicked);
-    connect(clearWordsToIgnoreButton_, &QPushButton::clicked, this,
+    connect(ui_.clearWordsToIgnoreButton, &QPushButton::clicked, this,
             &MainWindow::onClearWordsToIgnoreClicked);
-    connect(clearBeginMetaTagWithButton_, &QPushButton::clicked, this,
+    connect(ui_.clearBeginMetaTagWithButton, &QPushButton::clicked, this,
             &MainWindow::onClearBeginMetaTagWithClicked);
-    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::onHelpClicked);
-    connect(inputFileButton_, &QPushButton::clicked, this, &MainWindow::onInputFileClicked);
-    connect(listWordsButton_, &QPushButton::clicked, this, &MainWindow::onListWordsClicked);
-    connect(generateTagButton_, &QPushButton::clicked, this, &MainWindow::onGenerateTagClicked);
-    connect(showExistingButton_, &QPushButton::clicked, this, &MainWindow::onShowExistingClicked);
-    connect(copyButton_, &QPushButton::clicked, this, &MainWindow::onCopyToClipboardClicked);
-    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(makerLink_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
-    connect(manualLink_, &LinkLabel::clicked, this, &MainWindow::onManualLinkClicked);
+    connect(ui_.helpButton, &QPushButton::clicked, this, &MainWindow::onHelpClicked);
+    connect(ui_.inputFileButton, &QPushButton::clicked, this, &MainWindow::onInputFileClicked);
+    connect(ui_.listWordsButton, &QPushButton::clicked, this, &MainWindow::onListWordsClicked);
+    connect(ui_.generateTagButton, &QPushButton::clicked, this, &MainWindow::onGenerateTagClicked);
+    connect(ui_.showExistingButton, &QPushButton::clicked, this,
+            &MainWindow::onShowExistingClicked);
+    connect(ui_.copyButton, &QPushButton::clicked, this, &MainWindow::onCopyToClipboardClicked);
+    connect(ui_.quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_.makerLink, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
+    connect(ui_.manualLink, &LinkLabel::clicked, this, &MainWindow::onManualLinkClicked);
 }
 
 void MainWindow::readSettingsFromControls() {
     core::UserSettings& s = userSettings_;
-    s.inputFile = ToEngineText(inputFileEdit_->text());
-    s.ignoreCommonWords = CheckValue(ignoreCommonWordsCheck_);
-    s.ignoreShortWords = CheckValue(ignoreShortWordsCheck_);
-    s.shortWordSizeIndex = shortWordSizeList_->currentIndex();
-    s.minFrequencyIndex = minFrequencyList_->currentIndex();
-    s.tableWeightIndex = tableWeightList_->currentIndex();
-    s.existingKeywordsWeightIndex = existingKeywordsWeightList_->currentIndex();
-    s.boldWeightIndex = boldWeightList_->currentIndex();
-    s.wordsToIgnore = ToEngineText(wordsToIgnoreEdit_->text());
-    s.beginMetaTagWith = ToEngineText(beginMetaTagWithEdit_->text());
-    s.maxKeywordsText = ToEngineText(maxKeywordsEdit_->text());
-    s.maxBytesText = ToEngineText(maxBytesEdit_->text());
-    s.largeWindow = largeWindowCheck_->isChecked() ? 1 : 0;
+    s.inputFile = ToEngineText(ui_.inputFileEdit->text());
+    s.ignoreCommonWords = CheckValue(ui_.ignoreCommonWordsCheck);
+    s.ignoreShortWords = CheckValue(ui_.ignoreShortWordsCheck);
+    s.shortWordSizeIndex = ui_.shortWordSizeList->currentIndex();
+    s.minFrequencyIndex = ui_.minFrequencyList->currentIndex();
+    s.tableWeightIndex = ui_.tableWeightList->currentIndex();
+    s.existingKeywordsWeightIndex = ui_.existingKeywordsWeightList->currentIndex();
+    s.boldWeightIndex = ui_.boldWeightList->currentIndex();
+    s.wordsToIgnore = ToEngineText(ui_.wordsToIgnoreEdit->text());
+    s.beginMetaTagWith = ToEngineText(ui_.beginMetaTagWithEdit->text());
+    s.maxKeywordsText = ToEngineText(ui_.maxKeywordsEdit->text());
+    s.maxBytesText = ToEngineText(ui_.maxBytesEdit->text());
+    s.largeWindow = ui_.largeWindowCheck->isChecked() ? 1 : 0;
     analysisSettings_ = core::ToAnalysisSettings(s);
 }
 
 // Setting a control from code has the effect of the user changing it: its handler runs.
 void MainWindow::showControlsFrom(const core::UserSettings& settings) {
-    SetTextIfChanged(inputFileEdit_, QString::fromUtf8(settings.inputFile));
-    SetTextIfChanged(beginMetaTagWithEdit_, QString::fromUtf8(settings.beginMetaTagWith));
-    SetTextIfChanged(wordsToIgnoreEdit_, QString::fromUtf8(settings.wordsToIgnore));
-    SetTextIfChanged(maxKeywordsEdit_, QString::fromUtf8(settings.maxKeywordsText));
-    SetTextIfChanged(maxBytesEdit_, QString::fromUtf8(settings.maxBytesText));
-    shortWordSizeList_->setCurrentIndex(settings.shortWordSizeIndex);
-    minFrequencyList_->setCurrentIndex(settings.minFrequencyIndex);
-    tableWeightList_->setCurrentIndex(settings.tableWeightIndex);
-    existingKeywordsWeightList_->setCurrentIndex(settings.existingKeywordsWeightIndex);
-    boldWeightList_->setCurrentIndex(settings.boldWeightIndex);
-    SetCheckValue(ignoreShortWordsCheck_, settings.ignoreShortWords);
-    SetCheckValue(ignoreCommonWordsCheck_, settings.ignoreCommonWords);
+    SetTextIfChanged(ui_.inputFileEdit, QString::fromUtf8(settings.inputFile));
+    SetTextIfChanged(ui_.beginMetaTagWithEdit, QString::fromUtf8(settings.beginMetaTagWith));
+    SetTextIfChanged(ui_.wordsToIgnoreEdit, QString::fromUtf8(settings.wordsToIgnore));
+    SetTextIfChanged(ui_.maxKeywordsEdit, QString::fromUtf8(settings.maxKeywordsText));
+    SetTextIfChanged(ui_.maxBytesEdit, QString::fromUtf8(settings.maxBytesText));
+    ui_.shortWordSizeList->setCurrentIndex(settings.shortWordSizeIndex);
+    ui_.minFrequencyList->setCurrentIndex(settings.minFrequencyIndex);
+    ui_.tableWeightList->setCurrentIndex(settings.tableWeightIndex);
+    ui_.existingKeywordsWeightList->setCurrentIndex(settings.existingKeywordsWeightIndex);
+    ui_.boldWeightList->setCurrentIndex(settings.boldWeightIndex);
+    SetCheckValue(ui_.ignoreShortWordsCheck, settings.ignoreShortWords);
+    SetCheckValue(ui_.ignoreCommonWordsCheck, settings.ignoreCommonWords);
     readSettingsFromControls();
 }
 
@@ -189,18 +192,20 @@ void MainWindow::setFocusToNextStep() {
     if (!isVisible()) {
         return;
     }
-    if (!inputFileEdit_->text().isEmpty()) {
-        (generateTagButton_->isEnabled() ? generateTagButton_ : listWordsButton_)->setFocus();
+    if (!ui_.inputFileEdit->text().isEmpty()) {
+        (ui_.generateTagButton->isEnabled() ? ui_.generateTagButton : ui_.listWordsButton)
+            ->setFocus();
     } else {
-        inputFileButton_->setFocus();
+        ui_.inputFileButton->setFocus();
     }
-    copyButton_->setEnabled(true);
+    ui_.copyButton->setEnabled(true);
 }
 
 void MainWindow::enableCommands(bool enabled) {
-    for (QPushButton* button : {inputFileButton_, showExistingButton_, generateTagButton_,
-                                clearInputFileButton_, resetButton_, clearBeginMetaTagWithButton_,
-                                clearWordsToIgnoreButton_, helpButton_, copyButton_}) {
+    for (QPushButton* button :
+         {ui_.inputFileButton, ui_.showExistingButton, ui_.generateTagButton,
+          ui_.clearInputFileButton, ui_.resetButton, ui_.clearBeginMetaTagWithButton,
+          ui_.clearWordsToIgnoreButton, ui_.helpButton, ui_.copyButton}) {
         button->setEnabled(enabled);
     }
 }
@@ -251,12 +256,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            if (key->key() == Qt::Key_F1 && watched != inputFileEdit_) {
+            if (key->key() == Qt::Key_F1 && watched != ui_.inputFileEdit) {
                 onHelpClicked();
                 return true;
             }
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                watched == inputFileEdit_) {
+                watched == ui_.inputFileEdit) {
                 inputFileLeftByEnter_ = true;
                 onInputFileEditingFinished();
                 return true;
@@ -273,18 +278,18 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
         (now->window() != this && now->window() != help_)) {
         return;
     }
-    if (old == inputFileEdit_) {
+    if (old == ui_.inputFileEdit) {
         // Enter already did what leaving does; its own focus move must not do it twice.
         if (inputFileLeftByEnter_) {
             inputFileLeftByEnter_ = false;
         } else {
             onInputFileEditingFinished();
         }
-    } else if (old == wordsToIgnoreEdit_) {
+    } else if (old == ui_.wordsToIgnoreEdit) {
         onWordsToIgnoreEditingFinished();
-    } else if (old == maxKeywordsEdit_) {
+    } else if (old == ui_.maxKeywordsEdit) {
         onMaxKeywordsEditingFinished();
-    } else if (old == maxBytesEdit_) {
+    } else if (old == ui_.maxBytesEdit) {
         onMaxBytesEditingFinished();
     }
 }
@@ -301,18 +306,18 @@ void MainWindow::onResetClicked() {
 }
 
 void MainWindow::onClearInputFileClicked() {
-    inputFileEdit_->clear();
+    ui_.inputFileEdit->clear();
     analysisCurrent_ = false;
-    inputFileButton_->setFocus();
+    ui_.inputFileButton->setFocus();
 }
 
 void MainWindow::onClearWordsToIgnoreClicked() {
-    wordsToIgnoreEdit_->clear();
+    ui_.wordsToIgnoreEdit->clear();
     onWordsToIgnoreEditingFinished();
 }
 
 void MainWindow::onClearBeginMetaTagWithClicked() {
-    beginMetaTagWithEdit_->clear();
+    ui_.beginMetaTagWithEdit->clear();
 }
 
 void MainWindow::onHelpClicked() {
@@ -330,9 +335,9 @@ void MainWindow::onInputFileClicked() {
     if (path.isEmpty()) {
         return;
     }
-    inputFileEdit_->setText(QDir::toNativeSeparators(path));
+    ui_.inputFileEdit->setText(QDir::toNativeSeparators(path));
     setOutputText({});
-    wordCountLabel_->clear();
+    ui_.wordCountLabel->clear();
     validateInputFile(path);
     setFocusToNextStep();
 }
@@ -341,8 +346,8 @@ void MainWindow::onInputFileEditingFinished() {
     if (!isEnabled()) {
         return;
     }
-    const QString path = TrimSpaces(inputFileEdit_->text());
-    SetTextIfChanged(inputFileEdit_, path);
+    const QString path = TrimSpaces(ui_.inputFileEdit->text());
+    SetTextIfChanged(ui_.inputFileEdit, path);
     if (!path.isEmpty()) {
         validateInputFile(path);
     }
@@ -357,7 +362,7 @@ void MainWindow::validateInputFile(const QString& path) {
     }
     // A name restored from the last session that no longer works simply goes.
     if (loading_) {
-        inputFileEdit_->clear();
+        ui_.inputFileEdit->clear();
         return;
     }
     showMessage(core::InputFileNameMessage(check));
@@ -365,8 +370,8 @@ void MainWindow::validateInputFile(const QString& path) {
 
 void MainWindow::onWordsToIgnoreEditingFinished() {
     const core::WordsToIgnoreNormalised normalised =
-        core::NormaliseWordsToIgnore(ToEngineText(wordsToIgnoreEdit_->text()));
-    SetTextIfChanged(wordsToIgnoreEdit_, QString::fromUtf8(normalised.boxText));
+        core::NormaliseWordsToIgnore(ToEngineText(ui_.wordsToIgnoreEdit->text()));
+    SetTextIfChanged(ui_.wordsToIgnoreEdit, QString::fromUtf8(normalised.boxText));
     ignoreList_ = IgnoreList(normalised.listText);
     analysisCurrent_ = false;
 }
@@ -390,13 +395,13 @@ void CheckLimitBox(QLineEdit* box, core::LimitBoxCheck (*check)(std::string_view
 } // namespace
 
 void MainWindow::onMaxKeywordsEditingFinished() {
-    CheckLimitBox(maxKeywordsEdit_, core::CheckMaxKeywordsBox, [this](const QString& text) {
+    CheckLimitBox(ui_.maxKeywordsEdit, core::CheckMaxKeywordsBox, [this](const QString& text) {
         showMessage(text, ProgramName(), MessageIcon::None);
     });
 }
 
 void MainWindow::onMaxBytesEditingFinished() {
-    CheckLimitBox(maxBytesEdit_, core::CheckMaxBytesBox, [this](const QString& text) {
+    CheckLimitBox(ui_.maxBytesEdit, core::CheckMaxBytesBox, [this](const QString& text) {
         showMessage(text, ProgramName(), MessageIcon::None);
     });
 }

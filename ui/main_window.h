@@ -7,6 +7,7 @@
 #include "engine/run_host.h"
 #include "engine/settings.h"
 #include "engine/word_table.h"
+#include "ui/main_window_controls.h"
 #include "ui/user_dialogs.h"
 #include "ui/yield_throttle.h"
 
@@ -63,12 +64,6 @@ protected:
 
 private:
     // Window building.
-    void createControls();
-    void createInputFileRows(const TwipScale& s);
-    void createWeightRows(const TwipScale& s);
-    void createRunRows(const TwipScale& s);
-    void createBottomStrip();
-    void setTabOrder();
     void connectHandlers();
     void connectButtons();
 
@@ -136,46 +131,7 @@ private:
     std::string pendingWords_;
     std::int64_t pendingWordCount_ = -1;
 
-    QPushButton* inputFileButton_ = nullptr;
-    QLineEdit* inputFileEdit_ = nullptr;
-    QPushButton* clearInputFileButton_ = nullptr;
-    QCheckBox* ignoreCommonWordsCheck_ = nullptr;
-    QCheckBox* ignoreShortWordsCheck_ = nullptr;
-    QComboBox* shortWordSizeList_ = nullptr;
-    QLabel* charsOrLessLabel_ = nullptr;
-    QPushButton* resetButton_ = nullptr;
-    QLabel* wordsToIgnoreLabel_ = nullptr;
-    QLineEdit* wordsToIgnoreEdit_ = nullptr;
-    QPushButton* clearWordsToIgnoreButton_ = nullptr;
-    QLabel* beginMetaTagWithLabel_ = nullptr;
-    QLineEdit* beginMetaTagWithEdit_ = nullptr;
-    QPushButton* clearBeginMetaTagWithButton_ = nullptr;
-    QLabel* minFrequencyLabel_ = nullptr;
-    QComboBox* minFrequencyList_ = nullptr;
-    QLabel* existingKeywordsWeightLabel_ = nullptr;
-    QComboBox* existingKeywordsWeightList_ = nullptr;
-    QPushButton* showExistingButton_ = nullptr;
-    QLabel* tableWeightLabel_ = nullptr;
-    QComboBox* tableWeightList_ = nullptr;
-    QLabel* boldWeightLabel_ = nullptr;
-    QComboBox* boldWeightList_ = nullptr;
-    QLabel* maxKeywordsLabel_ = nullptr;
-    QLineEdit* maxKeywordsEdit_ = nullptr;
-    QPushButton* listWordsButton_ = nullptr;
-    QLabel* wordCountLabel_ = nullptr;
-    QLabel* maxBytesLabel_ = nullptr;
-    QLineEdit* maxBytesEdit_ = nullptr;
-    QCheckBox* largeWindowCheck_ = nullptr;
-    QPushButton* generateTagButton_ = nullptr;
-    QPlainTextEdit* outputBox_ = nullptr;
-    QWidget* bottomStrip_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
-    QPushButton* copyButton_ = nullptr;
-    QPushButton* quitButton_ = nullptr;
-    QLabel* noticeLabel_ = nullptr;
-    LinkLabel* makerLink_ = nullptr;
-    LinkLabel* manualLink_ = nullptr;
-
+    MainWindowControls ui_;
     QPointer<HelpWindow> help_;
 };
 

@@ -31,11 +31,11 @@ void AppendAtEnd(QPlainTextEdit* box, const QString& text) {
 } // namespace
 
 void MainWindow::setOutputText(const QString& text) {
-    outputBox_->setPlainText(text);
+    ui_.outputBox->setPlainText(text);
 }
 
 void MainWindow::onListWordsClicked() {
-    if (listWordsButton_->text() == QLatin1String(core::kStopCaption)) {
+    if (ui_.listWordsButton->text() == QLatin1String(core::kStopCaption)) {
         stopRequested_ = true;
         return;
     }
@@ -43,7 +43,7 @@ void MainWindow::onListWordsClicked() {
 }
 
 void MainWindow::onGenerateTagClicked() {
-    outputBox_->setFocus();
+    ui_.outputBox->setFocus();
     runAnalysis(true);
 }
 
@@ -56,9 +56,9 @@ void MainWindow::onShowExistingClicked() {
 }
 
 bool MainWindow::readInputFileForRun(std::string& path) {
-    const QString trimmed = TrimSpaces(inputFileEdit_->text());
-    if (inputFileEdit_->text() != trimmed) {
-        inputFileEdit_->setText(trimmed);
+    const QString trimmed = TrimSpaces(ui_.inputFileEdit->text());
+    if (ui_.inputFileEdit->text() != trimmed) {
+        ui_.inputFileEdit->setText(trimmed);
     }
     path = ToEngineText(trimmed);
     const core::InputFileCheck check = core::CheckInputFile(path);
@@ -90,11 +90,11 @@ void MainWindow::runAnalysis(bool generateTag) {
 // Runs the analysis with the commands disabled and the run button turned into Stop.
 RunResult MainWindow::runLocked(const std::string& path) {
     setOutputText({});
-    outputBox_->repaint();
+    ui_.outputBox->repaint();
     stopRequested_ = false;
     pendingWords_.clear();
     pendingWordCount_ = -1;
-    listWordsButton_->setText(QLatin1String(core::kStopCaption));
+    ui_.listWordsButton->setText(QLatin1String(core::kStopCaption));
     enableCommands(false);
 
     running_ = true;
@@ -109,7 +109,7 @@ RunResult MainWindow::runLocked(const std::string& path) {
     running_ = false;
     if (!ending_) {
         flushProgress();
-        listWordsButton_->setText(QLatin1String(core::kListWordsCaption));
+        ui_.listWordsButton->setText(QLatin1String(core::kListWordsCaption));
         enableCommands(true);
     }
     return result;
@@ -123,18 +123,18 @@ bool MainWindow::takeRunResult(RunResult& result) {
         setFocusToNextStep();
         return false;
     case RunOutcome::Stopped:
-        AppendAtEnd(outputBox_, FromEngineText(core::StoppedLine(result.wordsIdentified)));
-        wordCountLabel_->clear();
+        AppendAtEnd(ui_.outputBox, FromEngineText(core::StoppedLine(result.wordsIdentified)));
+        ui_.wordCountLabel->clear();
         return false;
     case RunOutcome::Completed:
         break;
     }
     setOutputText(QLatin1String(core::kProcessingText));
-    outputBox_->repaint();
+    ui_.outputBox->repaint();
     words_ = std::move(result.words);
-    wordCountLabel_->setText(
+    ui_.wordCountLabel->setText(
         FromEngineText(core::WordsFoundCaption(static_cast<std::int64_t>(words_.size()))));
-    wordCountLabel_->repaint();
+    ui_.wordCountLabel->repaint();
     analysisCurrent_ = true;
     return true;
 }
@@ -146,8 +146,8 @@ void MainWindow::writeOutput(bool generateTag) {
     }
     const ComposedTag tag = ComposeMetaTag(words_, analysisSettings_);
     const QString begin = QString::fromUtf8(tag.beginTextShown);
-    if (beginMetaTagWithEdit_->text() != begin) {
-        beginMetaTagWithEdit_->setText(begin);
+    if (ui_.beginMetaTagWithEdit->text() != begin) {
+        ui_.beginMetaTagWithEdit->setText(begin);
     }
     const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
     setOutputText(text);
@@ -165,11 +165,11 @@ void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
 // by one, for a fraction of the cost.
 void MainWindow::flushProgress() {
     if (!pendingWords_.empty()) {
-        AppendAtEnd(outputBox_, QString::fromUtf8(pendingWords_));
+        AppendAtEnd(ui_.outputBox, QString::fromUtf8(pendingWords_));
         pendingWords_.clear();
     }
     if (pendingWordCount_ >= 0) {
-        wordCountLabel_->setText(FromEngineText(core::WordsFoundCaption(pendingWordCount_)));
+        ui_.wordCountLabel->setText(FromEngineText(core::WordsFoundCaption(pendingWordCount_)));
         pendingWordCount_ = -1;
     }
 }

@@ -20,7 +20,7 @@ void MainWindow::onCopyToClipboardClicked() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     // A tag still shown as written is copied without its summary lines; anything else whole.
-    const QString shown = outputBox_->toPlainText();
+    const QString shown = ui_.outputBox->toPlainText();
     clipboard->setText(!shownTagText_.isEmpty() && shown == shownTagText_ ? shownTagClipboardText_
                                                                           : shown);
     setFocusToNextStep();
@@ -32,14 +32,15 @@ void MainWindow::onLargeWindowToggled() {
     const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const TwipScale s(logicalDpiY());
     const LargeWindowLayout layout =
-        ComputeLargeWindowLayout(largeWindowCheck_->isChecked(), s.twips(screenArea.height()),
+        ComputeLargeWindowLayout(ui_.largeWindowCheck->isChecked(), s.twips(screenArea.height()),
                                  normalHeight_, kOutputBoxTop, kBottomStripHeight);
 
     setFixedHeight(s.px(layout.windowHeight - kFrameAllowanceHeight));
     move(x(), screenArea.top() + s.px(layout.windowTop));
-    const QRect box = outputBox_->geometry();
-    outputBox_->setGeometry(box.x(), box.y(), box.width(), s.px(std::max(0, layout.metaTagHeight)));
-    bottomStrip_->move(bottomStrip_->x(), s.px(layout.frameTop));
+    const QRect box = ui_.outputBox->geometry();
+    ui_.outputBox->setGeometry(box.x(), box.y(), box.width(),
+                               s.px(std::max(0, layout.metaTagHeight)));
+    ui_.bottomStrip->move(ui_.bottomStrip->x(), s.px(layout.frameTop));
     setFocusToNextStep();
 }
 
