@@ -17,18 +17,9 @@
 #include <string>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-
 namespace orvanta::ui {
 
 class HelpWindow;
-class TwipScale;
-class LinkLabel;
 
 struct MainWindowOptions {
     QString stateFilePath;
