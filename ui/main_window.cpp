@@ -1,13 +1,19 @@
-// The main window's start-up, its options and the rules for focus and enabled buttons.
+// The main window: start-up, options, focus and enabled buttons, the runs and their output,
+// the clipboard copy, the large window and the links.
 
 #include "ui/main_window.h"
 
 #include "core/ignore_words.h"
 #include "core/input_file_check.h"
 #include "core/limit_boxes.h"
+#include "core/messages.h"
+#include "core/output_text.h"
 #include "core/state_file.h"
+#include "engine/existing_keywords.h"
+#include "engine/meta_tag_composer.h"
 #include "ui/help_window.h"
 #include "ui/link_label.h"
+#include "ui/main_window_layout.h"
 #include "ui/program_identity.h"
 #include "ui/text_lines.h"
 #include "ui/twip_scale.h"
@@ -16,15 +22,20 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
+#include <exception>
 
 namespace orvanta::ui {
 
@@ -404,6 +415,181 @@ void MainWindow::onMaxBytesEditingFinished() {
     CheckLimitBox(ui_.maxBytesEdit, core::CheckMaxBytesBox, [this](const QString& text) {
         showMessage(text, ProgramName(), MessageIcon::None);
     });
+}
+
+void MainWindow::setOutputText(const QString& text) {
+    ui_.outputBox->setPlainText(text);
+}
+
+void MainWindow::onListWordsClicked() {
+    if (ui_.listWordsButton->text() == QLatin1String(core::kStopCaption)) {
+        stopRequested_ = true;
+        return;
+    }
+    runAnalysis(false);
+}
+
+void MainWindow::onGenerateTagClicked() {
+    ui_.outputBox->setFocus();
+    runAnalysis(true);
+}
+
+void MainWindow::onShowExistingClicked() {
+    std::string path;
+    if (!readInputFileForRun(path)) {
+        return;
+    }
+    setOutputText(FromEngineText(core::ExistingKeywordsText(FindExistingKeywords(path))));
+}
+
+bool MainWindow::readInputFileForRun(std::string& path) {
+    const QString trimmed = TrimSpaces(ui_.inputFileEdit->text());
+    if (ui_.inputFileEdit->text() != trimmed) {
+        ui_.inputFileEdit->setText(trimmed);
+    }
+    path = ToEngineText(trimmed);
+    const core::InputFileCheck check = core::CheckInputFile(path);
+    if (check != core::InputFileCheck::Ok) {
+        showMessage(core::InputFileMessage(check));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::runAnalysis(bool generateTag) {
+    if (running_) {
+        return;
+    }
+    if (!analysisCurrent_) {
+        std::string path;
+        if (!readInputFileForRun(path)) {
+            return;
+        }
+        RunResult result = runLocked(path);
+        if (ending_ || !takeRunResult(result)) {
+            return;
+        }
+    }
+    writeOutput(generateTag);
+    setFocusToNextStep();
+}
+
+// Runs the analysis with the commands disabled and the run button turned into Stop.
+RunResult MainWindow::runLocked(const std::string& path) {
+    setOutputText({});
+    ui_.outputBox->repaint();
+    stopRequested_ = false;
+    progress_.start(ui_.outputBox, ui_.wordCountLabel);
+    ui_.listWordsButton->setText(QLatin1String(core::kStopCaption));
+    enableCommands(false);
+
+    running_ = true;
+    RunResult result;
+    try {
+        result = options_.runAnalysis(path, *this);
+    } catch (const std::exception& error) {
+        result.outcome = RunOutcome::Failed;
+        result.failureReason = error.what();
+    }
+    running_ = false;
+    if (!ending_) {
+        progress_.flush();
+        ui_.listWordsButton->setText(QLatin1String(core::kListWordsCaption));
+        enableCommands(true);
+    }
+    return result;
+}
+
+// Shows how the run ended; true when its table is ready for the output step.
+bool MainWindow::takeRunResult(RunResult& result) {
+    switch (result.outcome) {
+    case RunOutcome::Failed:
+        showMessage(core::ReadErrorMessage(result.failureReason));
+        setFocusToNextStep();
+        return false;
+    case RunOutcome::Stopped:
+        AppendAtEnd(ui_.outputBox, FromEngineText(core::StoppedLine(result.wordsIdentified)));
+        ui_.wordCountLabel->clear();
+        return false;
+    case RunOutcome::Completed:
+        break;
+    }
+    setOutputText(QLatin1String(core::kProcessingText));
+    ui_.outputBox->repaint();
+    words_ = std::move(result.words);
+    ui_.wordCountLabel->setText(
+        FromEngineText(core::WordsFoundCaption(static_cast<std::int64_t>(words_.size()))));
+    ui_.wordCountLabel->repaint();
+    analysisCurrent_ = true;
+    return true;
+}
+
+void MainWindow::writeOutput(bool generateTag) {
+    if (!generateTag) {
+        setOutputText(FromEngineText(core::WordListBoxText(words_, analysisSettings_)));
+        return;
+    }
+    const ComposedTag tag = ComposeMetaTag(words_, analysisSettings_);
+    const QString begin = QString::fromUtf8(tag.beginTextShown);
+    if (ui_.beginMetaTagWithEdit->text() != begin) {
+        ui_.beginMetaTagWithEdit->setText(begin);
+    }
+    const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
+    setOutputText(text);
+    shownTagText_ = tag.noWords ? QString() : text;
+    shownTagClipboardText_ = FromEngineText(core::TagClipboardText(tag));
+}
+
+void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
+    progress_.wordAdded(word, wordCount);
+}
+
+void MainWindow::yieldPoint() {
+    if (ending_ || !progress_.due()) {
+        return;
+    }
+    progress_.flush();
+    QCoreApplication::processEvents();
+}
+
+bool MainWindow::stopRequested() {
+    return stopRequested_ || ending_;
+}
+
+void MainWindow::onCopyToClipboardClicked() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    // A tag still shown as written is copied without its summary lines; anything else whole.
+    const QString shown = ui_.outputBox->toPlainText();
+    clipboard->setText(!shownTagText_.isEmpty() && shown == shownTagText_ ? shownTagClipboardText_
+                                                                          : shown);
+    setFocusToNextStep();
+}
+
+void MainWindow::onLargeWindowToggled() {
+    readSettingsFromControls();
+    const QScreen* screen = this->screen();
+    const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const TwipScale s(logicalDpiY());
+    const LargeWindowLayout layout =
+        ComputeLargeWindowLayout(ui_.largeWindowCheck->isChecked(), s.twips(screenArea.height()),
+                                 normalHeight_, kOutputBoxTop, kBottomStripHeight);
+
+    setFixedHeight(s.px(layout.windowHeight - kFrameAllowanceHeight));
+    move(x(), screenArea.top() + s.px(layout.windowTop));
+    const QRect box = ui_.outputBox->geometry();
+    ui_.outputBox->setGeometry(box.x(), box.y(), box.width(),
+                               s.px(std::max(0, layout.metaTagHeight)));
+    ui_.bottomStrip->move(ui_.bottomStrip->x(), s.px(layout.frameTop));
+    setFocusToNextStep();
+}
+
+void MainWindow::onMakerLinkClicked() {
+    OpenWebPage(*options_.dialogs, this, MakerUrl());
+}
+
+void MainWindow::onManualLinkClicked() {
+    OpenWebPage(*options_.dialogs, this, ManualUrl());
 }
 
 } // namespace orvanta::ui

@@ -8,8 +8,8 @@
 #include "engine/settings.h"
 #include "engine/word_table.h"
 #include "ui/main_window_controls.h"
+#include "ui/run_progress.h"
 #include "ui/user_dialogs.h"
-#include "ui/yield_throttle.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -97,7 +97,6 @@ private:
     bool takeRunResult(RunResult& result);
     bool readInputFileForRun(std::string& path);
     void writeOutput(bool generateTag);
-    void flushProgress();
     void setOutputText(const QString& text);
 
     MainWindowOptions options_;
@@ -118,9 +117,7 @@ private:
     bool inputFileLeftByEnter_ = false;
     int normalHeight_ = 0; // twips, outer height at start-up
 
-    YieldThrottle throttle_;
-    std::string pendingWords_;
-    std::int64_t pendingWordCount_ = -1;
+    RunProgress progress_;
 
     MainWindowControls ui_;
     QPointer<HelpWindow> help_;

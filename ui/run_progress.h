@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/yield_throttle.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace orvanta::ui {
+
+// Appends text at the end of the box and scrolls to it.
+void AppendAtEnd(QPlainTextEdit* box, const QString& text);
+
+// The progress display of a run: each new word appended to the output box and the running count
+// in the word count label. Words are collected and shown in one piece whenever the event loop is
+// served, which looks the same as adding them one by one and costs a fraction of it.
+class RunProgress {
+public:
+    // Starts a run's display in these controls.
+    void start(QPlainTextEdit* outputBox, QLabel* wordCountLabel);
+    void wordAdded(std::string_view word, std::int64_t wordCount);
+    // True when enough time has passed since the last pass of the event loop.
+    bool due() { return throttle_.due(); }
+    // Shows what was collected since the last time.
+    void flush();
+
+private:
+    QPlainTextEdit* outputBox_ = nullptr;
+    QLabel* wordCountLabel_ = nullptr;
+    YieldThrottle throttle_;
+    std::string pendingWords_;
+    std::int64_t pendingWordCount_ = -1;
+};
+
+} // namespace orvanta::ui
