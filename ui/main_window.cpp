@@ -45,31 +45,6 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-int CheckValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    case Qt::Unchecked:
-        break;
-    }
-    return 0;
-}
-
-// A stored 2 shows as a partly checked box; the user's next click makes it a plain on or off.
-void SetCheckValue(QCheckBox* box, int value) {
-    box->setTristate(value == 2);
-    box->setCheckState(value == 2 ? Qt::PartiallyChecked
-                                  : (value == 1 ? Qt::Checked : Qt::Unchecked));
-}
-
-void SetTextIfChanged(QLineEdit* box, const QString& text) {
-    if (box->text() != text) {
-        box->setText(text);
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(MainWindowOptions options)
@@ -155,37 +130,13 @@ void MainWindow::connectButtons() {
 }
 
 void MainWindow::readSettingsFromControls() {
-    core::UserSettings& s = userSettings_;
-    s.inputFile = ToEngineText(ui_.inputFileEdit->text());
-    s.ignoreCommonWords = CheckValue(ui_.ignoreCommonWordsCheck);
-    s.ignoreShortWords = CheckValue(ui_.ignoreShortWordsCheck);
-    s.shortWordSizeIndex = ui_.shortWordSizeList->currentIndex();
-    s.minFrequencyIndex = ui_.minFrequencyList->currentIndex();
-    s.tableWeightIndex = ui_.tableWeightList->currentIndex();
-    s.existingKeywordsWeightIndex = ui_.existingKeywordsWeightList->currentIndex();
-    s.boldWeightIndex = ui_.boldWeightList->currentIndex();
-    s.wordsToIgnore = ToEngineText(ui_.wordsToIgnoreEdit->text());
-    s.beginMetaTagWith = ToEngineText(ui_.beginMetaTagWithEdit->text());
-    s.maxKeywordsText = ToEngineText(ui_.maxKeywordsEdit->text());
-    s.maxBytesText = ToEngineText(ui_.maxBytesEdit->text());
-    s.largeWindow = ui_.largeWindowCheck->isChecked() ? 1 : 0;
-    analysisSettings_ = core::ToAnalysisSettings(s);
+    userSettings_ = ui_.read();
+    analysisSettings_ = core::ToAnalysisSettings(userSettings_);
 }
 
 // Setting a control from code has the effect of the user changing it: its handler runs.
 void MainWindow::showControlsFrom(const core::UserSettings& settings) {
-    SetTextIfChanged(ui_.inputFileEdit, QString::fromUtf8(settings.inputFile));
-    SetTextIfChanged(ui_.beginMetaTagWithEdit, QString::fromUtf8(settings.beginMetaTagWith));
-    SetTextIfChanged(ui_.wordsToIgnoreEdit, QString::fromUtf8(settings.wordsToIgnore));
-    SetTextIfChanged(ui_.maxKeywordsEdit, QString::fromUtf8(settings.maxKeywordsText));
-    SetTextIfChanged(ui_.maxBytesEdit, QString::fromUtf8(settings.maxBytesText));
-    ui_.shortWordSizeList->setCurrentIndex(settings.shortWordSizeIndex);
-    ui_.minFrequencyList->setCurrentIndex(settings.minFrequencyIndex);
-    ui_.tableWeightList->setCurrentIndex(settings.tableWeightIndex);
-    ui_.existingKeywordsWeightList->setCurrentIndex(settings.existingKeywordsWeightIndex);
-    ui_.boldWeightList->setCurrentIndex(settings.boldWeightIndex);
-    SetCheckValue(ui_.ignoreShortWordsCheck, settings.ignoreShortWords);
-    SetCheckValue(ui_.ignoreCommonWordsCheck, settings.ignoreCommonWords);
+    ui_.show(settings);
     readSettingsFromControls();
 }
 

@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "ui/link_label.h"
 #include "ui/main_window_layout.h"
+#include "ui/text_lines.h"
 #include "ui/twip_scale.h"
 #include "ui/window_fonts.h"
 #include "ui/window_geometry.h"
@@ -40,7 +41,32 @@ QComboBox* DigitList(QWidget* parent, int first) {
     return list;
 }
 
+int CheckValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+// A stored 2 shows as a partly checked box; the user's next click makes it a plain on or off.
+void SetCheckValue(QCheckBox* box, int value) {
+    box->setTristate(value == 2);
+    box->setCheckState(value == 2 ? Qt::PartiallyChecked
+                                  : (value == 1 ? Qt::Checked : Qt::Unchecked));
+}
+
 } // namespace
+
+void SetTextIfChanged(QLineEdit* box, const QString& text) {
+    if (box->text() != text) {
+        box->setText(text);
+    }
+}
 
 void MainWindowControls::create(QWidget* window) {
     window->setObjectName(QStringLiteral("frmMain"));
@@ -222,6 +248,39 @@ void MainWindowControls::setTabOrder() {
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+}
+
+core::UserSettings MainWindowControls::read() const {
+    core::UserSettings s;
+    s.inputFile = ToEngineText(inputFileEdit->text());
+    s.ignoreCommonWords = CheckValue(ignoreCommonWordsCheck);
+    s.ignoreShortWords = CheckValue(ignoreShortWordsCheck);
+    s.shortWordSizeIndex = shortWordSizeList->currentIndex();
+    s.minFrequencyIndex = minFrequencyList->currentIndex();
+    s.tableWeightIndex = tableWeightList->currentIndex();
+    s.existingKeywordsWeightIndex = existingKeywordsWeightList->currentIndex();
+    s.boldWeightIndex = boldWeightList->currentIndex();
+    s.wordsToIgnore = ToEngineText(wordsToIgnoreEdit->text());
+    s.beginMetaTagWith = ToEngineText(beginMetaTagWithEdit->text());
+    s.maxKeywordsText = ToEngineText(maxKeywordsEdit->text());
+    s.maxBytesText = ToEngineText(maxBytesEdit->text());
+    s.largeWindow = largeWindowCheck->isChecked() ? 1 : 0;
+    return s;
+}
+
+void MainWindowControls::show(const core::UserSettings& settings) {
+    SetTextIfChanged(inputFileEdit, QString::fromUtf8(settings.inputFile));
+    SetTextIfChanged(beginMetaTagWithEdit, QString::fromUtf8(settings.beginMetaTagWith));
+    SetTextIfChanged(wordsToIgnoreEdit, QString::fromUtf8(settings.wordsToIgnore));
+    SetTextIfChanged(maxKeywordsEdit, QString::fromUtf8(settings.maxKeywordsText));
+    SetTextIfChanged(maxBytesEdit, QString::fromUtf8(settings.maxBytesText));
+    shortWordSizeList->setCurrentIndex(settings.shortWordSizeIndex);
+    minFrequencyList->setCurrentIndex(settings.minFrequencyIndex);
+    tableWeightList->setCurrentIndex(settings.tableWeightIndex);
+    existingKeywordsWeightList->setCurrentIndex(settings.existingKeywordsWeightIndex);
+    boldWeightList->setCurrentIndex(settings.boldWeightIndex);
+    SetCheckValue(ignoreShortWordsCheck, settings.ignoreShortWords);
+    SetCheckValue(ignoreCommonWordsCheck, settings.ignoreCommonWords);
 }
 
 } // namespace orvanta::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/user_settings.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -7,8 +9,12 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
+class QString;
 
 namespace orvanta::ui {
+
+// Sets the box's text only when it differs, so no change is signalled for nothing.
+void SetTextIfChanged(QLineEdit* box, const QString& text);
 
 class LinkLabel;
 class TwipScale;
@@ -18,6 +24,10 @@ class TwipScale;
 struct MainWindowControls {
     // Builds every control as a child of window and sizes the window.
     void create(QWidget* window);
+    // The options as the controls hold them.
+    core::UserSettings read() const;
+    // Puts the options into the controls; each control that changes signals it.
+    void show(const core::UserSettings& settings);
 
     QPushButton* inputFileButton = nullptr;
     QLineEdit* inputFileEdit = nullptr;
