@@ -1,5 +1,7 @@
 #include "util/number_reading.h"
 
+#include "util/string_utils.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -38,10 +40,8 @@ template <typename CharT> double ReadDigits(std::basic_string_view<CharT> s, std
 } // namespace
 
 double ReadLeadingNumber(std::string_view s) {
+    s = TrimSpaces(s);
     std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ') {
-        ++i;
-    }
     double sign = 1.0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         sign = s[i] == '-' ? -1.0 : 1.0;
