@@ -1,5 +1,6 @@
 #include "engine/character_references.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -47,6 +48,20 @@ TEST(CharacterReferences, NumericDecimalAndHex) {
     EXPECT_EQ(Replaced("&#304;&#8490;"), "ik"); // dotted capital I, Kelvin sign
     // 128 to 159 are the C1 controls as written, not Windows-1252 letters (&#138; would be Š).
     EXPECT_EQ(Replaced("&#138;&#x9f;"), "  ");
+}
+
+TEST(CharacterReferences, AccentedLettersFoldLikeLiteralOnes) {
+    // Upper and lower case of U+00C0 to U+00FF, written as hex references, and U+0178 (Ÿ).
+    std::string line;
+    for (int c = 0xC0; c <= 0xFF; ++c) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "&#x%x;|", c);
+        line += hex;
+    }
+    line += "&#376;";
+    ReplaceCharacterReferences(line);
+    EXPECT_EQ(line, "a|a|a|a|ae|a|ae|c|e|e|e|e|i|i|i|i|d|n|o|o|o|o|oe| | |u|u|u|ue|y| |ss|"
+                    "a|a|a|a|ae|a|ae|c|e|e|e|e|i|i|i|i|d|n|o|o|o|o|oe| | |u|u|u|ue|y| |y|y");
 }
 
 TEST(CharacterReferences, InvalidNumbersStandForTheReplacementCharacter) {
