@@ -4,7 +4,8 @@ every label, sorted, with the encoding it names. Only the encodings the engine d
 converter of their own get one; every other label maps to LegacyEncoding::None, which keeps the
 default per-line decoding.
 
-Usage: gen_encoding_labels.py PATH/TO/encodings.json [OUTPUT]
+Usage: gen_encoding_labels.py [PATH/TO/encodings.json [OUTPUT]]
+(default: scripts/data/whatwg/encodings.json, a copy of the standard's file)
 """
 import json
 import sys
@@ -49,7 +50,7 @@ LEGACY = {
 # Named in the table but decoded by the default rule (UTF-8 when valid, else Windows-1252).
 DEFAULT_RULE = {"UTF-8", "windows-1252", "UTF-16BE", "UTF-16LE", "replacement", "x-user-defined"}
 
-source = sys.argv[1]
+source = sys.argv[1] if len(sys.argv) > 1 else "scripts/data/whatwg/encodings.json"
 output = sys.argv[2] if len(sys.argv) > 2 else "engine/encoding_labels_table.inc"
 groups = json.load(open(source, encoding="utf-8"))
 
