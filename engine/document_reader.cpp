@@ -1,0 +1,178 @@
+#include "engine/document_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace orvanta {
+namespace {
+constexpr std::size_t kChunk = 1 << 16;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string SystemError(int fallback) {
+    return std::strerror(errno != 0 ? errno : fallback);
+}
+} // namespace
+
+DocumentReader::~DocumentReader() {
+    close();
+}
+
+void DocumentReader::close() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    utf16_.reset();
+    legacy_.reset();
+    buffer_.clear();
+    begin_ = 0;
+}
+
+bool DocumentReader::open(const std::string& path, std::size_t byteLimit) {
+    close();
+    error_.clear();
+    encoding_ = {};
+    bytesLeft_ = byteLimit;
+    rawEnd_ = false;
+    pendingLfAfterCr_ = false;
+    errno = 0;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (file_ == nullptr) {
+        error_ = SystemError(ENOENT);
+        return false;
+    }
+    std::string head;
+    if (!readHead(head) || !startDecoding(head)) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+// Reads the next chunk of at most kChunk bytes within the limit; false at the end or on error.
+bool DocumentReader::readRaw(std::string& chunk) {
+    chunk.clear();
+    if (rawEnd_) {
+        return false;
+    }
+    chunk.resize(std::min(kChunk, bytesLeft_));
+    const std::size_t got = chunk.empty() ? 0 : std::fread(chunk.data(), 1, chunk.size(), file_);
+    chunk.resize(got);
+    bytesLeft_ -= got;
+    if (got == 0) {
+        rawEnd_ = true;
+        if (std::ferror(file_)) {
+            error_ = SystemError(EIO);
+        }
+        return false;
+    }
+    return true;
+}
+
+// The first bytes, enough to find a declaration (fewer only when the file is shorter).
+bool DocumentReader::readHead(std::string& head) {
+    while (head.size() < kDeclarationWindow && readRaw(raw_)) {
+        head += raw_;
+    }
+    return error_.empty();
+}
+
+bool DocumentReader::startDecoding(std::string& head) {
+    encoding_ = DetectDocumentEncoding(head);
+    switch (encoding_.kind) {
+    case DocumentEncoding::Kind::Utf16LE:
+    case DocumentEncoding::Kind::Utf16BE:
+        utf16_.emplace(encoding_.kind == DocumentEncoding::Kind::Utf16BE);
+        utf16_->feed(std::string_view(head).substr(2), buffer_);
+        return true;
+    case DocumentEncoding::Kind::Legacy: {
+        const char* name = ConverterName(encoding_.legacy);
+        legacy_ = std::make_unique<text::LegacyLineDecoder>(name);
+        if (!legacy_->isOpen()) {
+            error_ = std::string("no converter for ") + name + ": " + SystemError(EINVAL);
+            return false;
+        }
+        break;
+    }
+    case DocumentEncoding::Kind::Default:
+        break;
+    }
+    if (std::string_view(head).starts_with(kUtf8Mark)) {
+        head.erase(0, kUtf8Mark.size());
+    }
+    buffer_ = std::move(head);
+    return true;
+}
+
+// Replaces the consumed text with the next piece; false when there is no more.
+bool DocumentReader::fill() {
+    buffer_.clear();
+    begin_ = 0;
+    while (buffer_.empty()) {
+        if (!readRaw(raw_)) {
+            if (utf16_) {
+                utf16_->finish(buffer_);
+                utf16_.reset();
+            }
+            return !buffer_.empty();
+        }
+        if (utf16_) {
+            utf16_->feed(raw_, buffer_);
+        } else {
+            buffer_.swap(raw_);
+        }
+    }
+    return true;
+}
+
+bool DocumentReader::nextRawLine(std::string& line) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+        if (begin_ == buffer_.size() && !fill()) {
+            // A last line without a terminator still counts; an empty remainder is no line.
+            return error_.empty() && any;
+        }
+        if (pendingLfAfterCr_) {
+            pendingLfAfterCr_ = false;
+            if (buffer_[begin_] == '\n') {
+                ++begin_;
+                continue;
+            }
+        }
+        any = true;
+        const char* start = buffer_.data() + begin_;
+        const std::size_t available = buffer_.size() - begin_;
+        const char* stop =
+            std::find_if(start, start + available, [](char c) { return c == '\r' || c == '\n'; });
+        const std::size_t length = static_cast<std::size_t>(stop - start);
+        line.append(start, length);
+        if (length == available) {
+            begin_ = buffer_.size();
+            continue;
+        }
+        begin_ += length + 1;
+        // The LF of a CR LF pair may come with the next piece.
+        pendingLfAfterCr_ = *stop == '\r';
+        return true;
+    }
+}
+
+bool DocumentReader::next(std::string& line) {
+    if (file_ == nullptr || !error_.empty()) {
+        line.clear();
+        return false;
+    }
+    if (!legacy_) {
+        return nextRawLine(line);
+    }
+    if (!nextRawLine(legacyLine_)) {
+        line.clear();
+        return false;
+    }
+    legacy_->decodeLine(legacyLine_, line);
+    return true;
+}
+
+} // namespace orvanta

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/declared_encoding.h"
+#include "util/legacy_decoder.h"
+#include "util/utf16_decoder.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orvanta {
+
+// Reads a document's lines without holding the whole file, in the encoding the file declares:
+// - a UTF-16 byte-order mark (FF FE or FE FF): the text after it is decoded as UTF-16 and split
+//   at CR LF, CR or LF characters; lines come out as UTF-8;
+// - a legacy encoding declared in the first bytes (see DetectDocumentEncoding): the bytes are
+//   split at CR LF, CR or LF and each line is decoded from that encoding; lines come out as UTF-8;
+// - otherwise the raw bytes of each line, split the same way, for the per-line rule (UTF-8 when
+//   valid, otherwise Windows-1252). Since the other two give valid UTF-8, that rule reads every
+//   line correctly whatever the file's encoding.
+// A UTF-8 byte-order mark at the very start of the file is dropped.
+class DocumentReader {
+public:
+    static constexpr std::size_t kWholeFile = SIZE_MAX;
+
+    DocumentReader() = default;
+    ~DocumentReader();
+    DocumentReader(const DocumentReader&) = delete;
+    DocumentReader& operator=(const DocumentReader&) = delete;
+
+    // Reads at most `byteLimit` bytes of the file, as if the file ended there. False with error()
+    // set when the file cannot be opened or read.
+    bool open(const std::string& path, std::size_t byteLimit = kWholeFile);
+    // False at the end of the text or on a read error (then error() is set).
+    bool next(std::string& line);
+    void close();
+
+    const std::string& error() const { return error_; }
+    const DocumentEncoding& encoding() const { return encoding_; }
+
+private:
+    bool readRaw(std::string& chunk);
+    bool readHead(std::string& head);
+    bool startDecoding(std::string& head);
+    bool fill();
+    bool nextRawLine(std::string& line);
+
+    std::FILE* file_ = nullptr;
+    std::size_t bytesLeft_ = 0;
+    bool rawEnd_ = false;
+    DocumentEncoding encoding_;
+    std::optional<text::Utf16Decoder> utf16_;
+    std::unique_ptr<text::LegacyLineDecoder> legacy_;
+    std::string raw_;    // the last chunk read from the file
+    std::string buffer_; // text not yet split into lines (raw bytes or UTF-8)
+    std::size_t begin_ = 0;
+    bool pendingLfAfterCr_ = false;
+    std::string legacyLine_;
+    std::string error_;
+};
+
+} // namespace orvanta
