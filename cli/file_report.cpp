@@ -28,7 +28,7 @@ private:
 std::string JsonStringArray(const std::vector<std::string>& items) {
     std::string out = "[";
     for (std::size_t i = 0; i < items.size(); ++i) {
-        out += (i > 0 ? "," : "") + JsonString(items[i]);
+        out.append(i > 0 ? "," : "").append(JsonString(items[i]));
     }
     return out + "]";
 }
@@ -44,7 +44,7 @@ std::string JsonWordArray(const std::vector<WordEntry>& words) {
             .field("value", DisplayValue(w.keyValue))
             .field("keyValue", static_cast<double>(w.keyValue))
             .field("frequency", w.frequency);
-        out += (rank > 1 ? "," : "") + o.str();
+        out.append(rank > 1 ? "," : "").append(o.str());
     }
     return out + "]";
 }

@@ -13,7 +13,7 @@ QUrl ManualUrl() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString besideProgram = programFolder.filePath(QStringLiteral("manual.html"));
     const QString installed =
-        programFolder.filePath(QStringLiteral("../share/doc/orvanta/manual.html"));
+        programFolder.filePath(QStringLiteral("../share/orvanta/manual.html"));
     const QString chosen = QFileInfo::exists(besideProgram) || !QFileInfo::exists(installed)
                                ? besideProgram
                                : installed;

@@ -8,8 +8,8 @@ namespace orvanta::ui {
 
 class UserDialogs;
 
-// The program's manual, a page shipped with it: beside the executable in a build tree, or in the
-// shared documentation folder of an installation.
+// The program's manual, a page shipped with it: beside the executable in a build tree, or in
+// ../share/orvanta of an installation.
 QUrl ManualUrl();
 // The maker's page: the manual's "About" section.
 QUrl MakerUrl();
