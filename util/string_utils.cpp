@@ -1,29 +1,14 @@
 #include "util/string_utils.h"
 
+#include <algorithm>
+
 namespace orvanta::text {
 
-std::size_t SkipSpaces(std::u32string_view s, std::size_t p) {
-    std::size_t q = (p == kBeforeStart) ? 0 : (p >= s.size() ? s.size() : p + 1);
-    while (q < s.size() && s[q] == kSpace) {
-        ++q;
+std::size_t FirstNonSpaceFrom(std::string_view s, std::size_t p) {
+    while (p < s.size() && s[p] == ' ') {
+        ++p;
     }
-    return q;
-}
-
-std::size_t FindFirstOf(std::u32string_view s, std::size_t p, std::u32string_view set) {
-    if (set.empty() || p >= s.size()) {
-        return s.size();
-    }
-    const std::size_t at = s.find_first_of(set, p);
-    return at == std::u32string_view::npos ? s.size() : at;
-}
-
-std::size_t LetterRunLength(std::u32string_view s, std::size_t p) {
-    std::size_t q = p;
-    while (q < s.size() && IsLetter(s[q])) {
-        ++q;
-    }
-    return q > p ? q - p : 0;
+    return std::min(p, s.size());
 }
 
 void KeepSignedDigits(std::string& s, bool allowMinus) {
@@ -53,17 +38,6 @@ std::size_t CountChar(std::u32string_view s, char32_t c) {
         n += (x == c) ? 1 : 0;
     }
     return n;
-}
-
-std::u32string RemoveSpaces(std::u32string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (const char32_t c : s) {
-        if (c != kSpace) {
-            out.push_back(c);
-        }
-    }
-    return out;
 }
 
 std::u32string_view TrimSpaces(std::u32string_view s) {

@@ -8,9 +8,9 @@ namespace orvanta::text {
 namespace {
 
 TEST(StringUtils, PositionsBeyondTheEndAreClampedAndSignsKeptOnce) {
-    EXPECT_EQ(SkipSpaces(U"a  b", 0), 3u); // the character at p itself is not looked at
-    EXPECT_EQ(SkipSpaces(U"abcde", 10), 5u);
-    EXPECT_EQ(FindFirstOf(U"a>b", 5, U">"), 3u);
+    EXPECT_EQ(FirstNonSpaceFrom("a  b", 1), 3u);
+    EXPECT_EQ(FirstNonSpaceFrom("a  b", 0), 0u); // the character at p itself counts
+    EXPECT_EQ(FirstNonSpaceFrom("abcde", 10), 5u);
     std::string digits = "+-5-";
     KeepSignedDigits(digits, true);
     EXPECT_EQ(digits, "+-5"); // a sign only before the digits, each sign once
