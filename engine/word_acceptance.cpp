@@ -57,7 +57,7 @@ void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanne
     if (!PassesWordTests(word, host_.settings(), host_.ignoreList())) {
         return;
     }
-    const std::string counted = table_.foldPlural(word);
+    const std::string_view counted = table_.foldPlural(word);
     if (table_.countWord(counted, scanner.occurrenceWeight())) {
         host_.wordAdded(counted, table_.wordCount());
     }
