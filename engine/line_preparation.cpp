@@ -4,6 +4,7 @@
 #include "util/unicode_lower.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace orvanta {
@@ -73,13 +74,36 @@ const Replacement* MatchRow(const std::array<Replacement, N>& rows, std::string_
     return nullptr;
 }
 
-constexpr std::array<bool, 256> MakeRowStarts() {
-    std::array<bool, 256> table{};
-    table['&'] = true;
-    table['<'] = true;
-    return table;
+// Position of the first "&" or "<" at or after from; n when none. Looks at eight bytes at a time.
+std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    std::size_t i = from;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p + i, 8);
+        const std::uint64_t amp = word ^ (kOnes * '&');
+        const std::uint64_t lt = word ^ (kOnes * '<');
+        // A byte of amp or lt is zero exactly where the line has "&" or "<".
+        const std::uint64_t zero = ((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt);
+        if ((zero & kHighs) != 0) {
+            break;
+        }
+    }
+    while (i < n && p[i] != '&' && p[i] != '<') {
+        ++i;
+    }
+    return i;
 }
-constexpr std::array<bool, 256> kRowStarts = MakeRowStarts();
+
+// Only "<b", "<t", "<h" and "</" can begin a tag row.
+bool MayStartTagRow(std::string_view rest) {
+    if (rest.size() < 3) {
+        return false;
+    }
+    const char c = rest[1] == '/' ? rest[2] : rest[1];
+    return c == 'b' || c == 't' || c == 'h';
+}
 
 // Applies the entity and tag rows in one left-to-right pass, in place (every replacement is
 // shorter than what it replaces). Every row begins with "&" or "<" and contains no other "&", so
@@ -96,10 +120,7 @@ bool ReplaceRowsInOnePass(std::string& line, bool withLetters) {
     std::size_t w = 0;
     std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
     while (r < n) {
-        std::size_t q = r;
-        while (q < n && !kRowStarts[static_cast<unsigned char>(p[q])]) {
-            ++q;
-        }
+        const std::size_t q = NextRowStart(p, r, n);
         if (w != r) {
             std::memmove(p + w, p + r, q - r);
         }
@@ -112,7 +133,7 @@ bool ReplaceRowsInOnePass(std::string& line, bool withLetters) {
         const Replacement* hit = nullptr;
         bool letter = false;
         if (p[r] == '<') {
-            hit = MatchRow(kTags, rest);
+            hit = MayStartTagRow(rest) ? MatchRow(kTags, rest) : nullptr;
         } else {
             hit = MatchRow(kLeadingEntities, rest);
             if (hit == nullptr && withLetters) {

@@ -29,10 +29,7 @@ struct Delimiters {
     std::string tableEnd = text::ToUtf8(strTableEnd);
 };
 
-const Delimiters& Delimiter() {
-    static const Delimiters delimiters;
-    return delimiters;
-}
+const Delimiters kDelimiters;
 
 bool PrecededByEquals(std::string_view line, std::size_t quoteAt) {
     std::size_t j = quoteAt;
@@ -141,7 +138,17 @@ int MarkupScanner::at(std::size_t p) const {
 }
 
 bool MarkupScanner::startsAt(std::string_view text) const {
-    return pos_ <= line_.size() && line_.substr(pos_).starts_with(text);
+    // The texts are short; a plain loop beats a library compare here.
+    if (pos_ > line_.size() || line_.size() - pos_ < text.size()) {
+        return false;
+    }
+    const char* p = line_.data() + pos_;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (p[i] != text[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int MarkupScanner::tableWeight() const {
@@ -219,7 +226,7 @@ bool MarkupScanner::followTables() {
     if (at(pos_) != '<') {
         return true;
     }
-    const Delimiters& d = Delimiter();
+    const Delimiters& d = kDelimiters;
     if (startsAt(d.tableStart)) {
         if (tableWeight() > 0) {
             ++state_.tableDepth;
@@ -233,7 +240,11 @@ bool MarkupScanner::followTables() {
 }
 
 MarkupScanner::RegionResult MarkupScanner::checkRegions() {
-    const Delimiters& d = Delimiter();
+    // Every opening text begins with "<".
+    if (!state_.inComment && !state_.inStyle && !state_.inScript && at(pos_) != '<') {
+        return RegionResult::NotApplicable;
+    }
+    const Delimiters& d = kDelimiters;
     RegionResult region = checkRegion(state_.inComment, d.commentStart, d.commentEnd);
     if (region == RegionResult::NotApplicable) {
         region = checkRegion(state_.inStyle, d.styleStart, d.styleEnd);
@@ -450,7 +461,7 @@ void MarkupScanner::closeFontTag() {
 }
 
 bool MarkupScanner::skipTable() {
-    const Delimiters& d = Delimiter();
+    const Delimiters& d = kDelimiters;
     for (;;) {
         if (startsAt(d.tableStart)) {
             ++state_.tableDepth;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -25,6 +26,20 @@ constexpr std::array<char, 128> MakeAsciiLower() {
     return table;
 }
 constexpr std::array<char, 128> kAsciiLower = MakeAsciiLower();
+
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+// Lower-cases eight ASCII bytes at once: 0x20 is added to every byte from "A" to "Z".
+void LowerAsciiWord(char* bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, 8);
+    const std::uint64_t atLeastA = word + kOnes * (0x80 - 'A');
+    const std::uint64_t aboveZ = word + kOnes * (0x7F - 'Z');
+    const std::uint64_t upper = atLeastA & ~aboveZ & kHighs;
+    word |= upper >> 2;
+    std::memcpy(bytes, &word, 8);
+}
 
 std::size_t SequenceLength(unsigned char lead) {
     return lead >= 0xF0 ? 4 : (lead >= 0xE0 ? 3 : 2);
@@ -89,6 +104,17 @@ void LowerCaseUtf8(std::string_view utf8, std::string& out) {
     std::size_t w = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
+        if (i + 8 <= utf8.size()) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, utf8.data() + i, 8);
+            if ((word & kHighs) == 0) {
+                std::memcpy(out.data() + w, &word, 8);
+                LowerAsciiWord(out.data() + w);
+                w += 8;
+                i += 8;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(utf8[i]);
         if (lead < 0x80) {
             out[w++] = kAsciiLower[lead];
