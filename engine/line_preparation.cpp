@@ -64,10 +64,24 @@ constexpr std::array<Replacement, 30> kLetterEntities = {{
 // The longest letter entity; a replacement can only complete an entity that starts this close.
 constexpr std::size_t kLongestLetterEntity = 8;
 
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    // The rows are short; a plain loop beats a library compare here.
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 template <std::size_t N>
 const Replacement* MatchRow(const std::array<Replacement, N>& rows, std::string_view rest) {
     for (const Replacement& r : rows) {
-        if (rest.starts_with(r.from)) {
+        // Every row starts with the character rest starts with; compare from the second.
+        if (rest.size() > 1 && r.from[1] == rest[1] && StartsWith(rest, r.from)) {
             return &r;
         }
     }

@@ -191,6 +191,18 @@ void MarkupScanner::scanLine(std::string_view line) {
 
 // One step at the current position; false when the rest of the line is used up.
 bool MarkupScanner::scanStep() {
+    if (inPlainText()) {
+        // Nothing open: only "<", ">", markers and letters do more than separate.
+        const char c = line_[pos_];
+        if (text::IsLetter(static_cast<unsigned char>(c))) {
+            takeWord();
+            return true;
+        }
+        if (c != '<' && c != '>' && !IsMarker(c)) {
+            ++pos_;
+            return true;
+        }
+    }
     if (state_.tableDepth > 0 && tableWeight() == 0 && !skipTable()) {
         return false;
     }
@@ -205,6 +217,12 @@ bool MarkupScanner::scanStep() {
         scanText();
     }
     return region != RegionResult::LineDone;
+}
+
+// True when no tag, region or dropped table is open, so the step depends on the character alone.
+bool MarkupScanner::inPlainText() const {
+    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
+           !state_.inScript && (state_.tableDepth <= 0 || tableWeight() != 0);
 }
 
 // A font tag whose ">" was not on an earlier line ends at the first ">" of this one.

@@ -69,6 +69,7 @@ private:
     enum class RegionResult { NotApplicable, Skipped, LineDone };
 
     bool scanStep();
+    bool inPlainText() const;
     bool followTables();
     void finishOpenFontTag();
     RegionResult checkRegions();

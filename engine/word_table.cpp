@@ -1,9 +1,30 @@
 #include "engine/word_table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace orvanta {
+// Words are short: eight bytes at a time, multiplied in; the map mixes the result further.
+std::size_t WordTable::WordHash::operator()(std::string_view word) const noexcept {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t h = word.size() * kMultiplier;
+    std::size_t i = 0;
+    for (; i + 8 <= word.size(); i += 8) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, word.data() + i, 8);
+        h = (h ^ chunk) * kMultiplier;
+        h ^= h >> 29;
+    }
+    if (i < word.size()) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, word.data() + i, word.size() - i);
+        h = (h ^ chunk) * kMultiplier;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
+}
+
 bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {
     const Slot& x = slots_[a];
     const Slot& y = slots_[b];

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "util/string_hash.h"
-
 #include <boost/unordered/unordered_flat_map.hpp>
 #include <cstdint>
 #include <functional>
@@ -57,9 +55,11 @@ private:
     std::vector<Slot> slots_;
     // Text to the slots that have it, chained through Slot::sameText. Plural folding can give two
     // entries one text, so a chain usually has one slot and rarely more.
-    boost::unordered_flat_map<std::string, std::size_t, text::TransparentStringHash,
-                              std::equal_to<>>
-        byText_;
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view word) const noexcept;
+    };
+    boost::unordered_flat_map<std::string, std::size_t, WordHash, std::equal_to<>> byText_;
     std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
 };
