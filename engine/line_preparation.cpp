@@ -263,18 +263,6 @@ void FoldAccentedLettersUtf8(std::string& line) {
     line.resize(w);
 }
 
-// line is the lower case of source.
-void ReplaceFixedRows(std::string& line, std::string_view source) {
-    // Every entity ends in ";": without one, only tag rows can match.
-    const bool entitiesPossible = line.find(';') != std::string::npos;
-    if (ReplaceRowsInOnePass(line, entitiesPossible)) {
-        return;
-    }
-    text::LowerCaseUtf8(source, line);
-    ReplaceRowsInOnePass(line, false);
-    ReplaceLetterRowsOneByOne(line);
-}
-
 // Holds a legacy line's UTF-8 form while it is lower-cased; released after a huge line.
 std::string& DecodeScratch() {
     thread_local std::string scratch;
@@ -282,6 +270,50 @@ std::string& DecodeScratch() {
 }
 
 constexpr std::size_t kScratchKept = 1 << 20;
+
+// The decoded line, trimmed and lower-cased, in line. False when nothing is left after trimming.
+bool LowerCasedLine(std::string_view rawBytes, std::string& line,
+                    const text::LineDecoder& decoder) {
+    std::string& scratch = DecodeScratch();
+    const std::string_view decoded = decoder.decode(rawBytes, scratch);
+    // Spaces are ASCII in every encoding the decoders read, and no character lower-cases to one,
+    // so trimming can come first.
+    const std::string_view trimmed = text::TrimSpaces(decoded);
+    if (trimmed.empty()) {
+        line.clear();
+        return false;
+    }
+    if (decoded.data() != scratch.data()) {
+        // Room for the sentinel too, so that appending it never copies a long line.
+        line.reserve(trimmed.size() + 1);
+        text::LowerCaseUtf8(trimmed, line);
+        return true;
+    }
+    // The decoder wrote scratch: lower-case it where it is and hand its buffer over, so that a
+    // huge legacy line is not held three times.
+    scratch.resize(static_cast<std::size_t>(trimmed.data() - scratch.data()) + trimmed.size());
+    scratch.erase(0, static_cast<std::size_t>(trimmed.data() - scratch.data()));
+    text::LowerCaseUtf8InPlace(scratch);
+    line.swap(scratch);
+    line.reserve(line.size() + 1);
+    if (scratch.capacity() > kScratchKept) {
+        std::string().swap(scratch);
+    }
+    return true;
+}
+
+// Applies the fixed rows to the lower-cased line.
+void ReplaceFixedRows(std::string& line, std::string_view rawBytes,
+                      const text::LineDecoder& decoder) {
+    // Every entity ends in ";": without one, only tag rows can match.
+    const bool entitiesPossible = line.find(';') != std::string::npos;
+    if (ReplaceRowsInOnePass(line, entitiesPossible)) {
+        return;
+    }
+    LowerCasedLine(rawBytes, line, decoder);
+    ReplaceRowsInOnePass(line, false);
+    ReplaceLetterRowsOneByOne(line);
+}
 
 } // namespace
 
@@ -310,23 +342,14 @@ void FoldAccentedLetters(std::u32string& text) {
 }
 
 bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
-    std::string& scratch = DecodeScratch();
-    // Spaces are ASCII in every encoding the decoders read, and no character lower-cases to one,
-    // so trimming can come first.
-    const std::string_view trimmed = text::TrimSpaces(decoder.decode(rawBytes, scratch));
-    if (trimmed.empty()) {
-        line.clear();
+    if (!LowerCasedLine(rawBytes, line, decoder)) {
         return false;
     }
-    text::LowerCaseUtf8(trimmed, line);
-    ReplaceFixedRows(line, trimmed);
+    ReplaceFixedRows(line, rawBytes, decoder);
     // Further character references would be resolved here: after the fixed rows, on the
     // lower-cased UTF-8 line, before the accented letters are folded.
     FoldAccentedLettersUtf8(line);
     line.push_back(' ');
-    if (scratch.capacity() > kScratchKept) {
-        std::string().swap(scratch);
-    }
     return true;
 }
 

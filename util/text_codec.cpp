@@ -157,6 +157,13 @@ std::string_view Utf8OrWindows1252Decoder::decode(std::string_view bytes,
         return bytes;
     }
     scratch.clear();
+    // One allocation: every byte from 0x80 takes at most three bytes (the line's end sentinel
+    // is added later, hence the extra one).
+    std::size_t high = 0;
+    for (const char ch : bytes) {
+        high += static_cast<unsigned char>(ch) >= 0x80 ? 1 : 0;
+    }
+    scratch.reserve(bytes.size() + 2 * high + 1);
     AppendWindows1252AsUtf8(bytes, scratch);
     return scratch;
 }

@@ -137,4 +137,35 @@ void LowerCaseUtf8(std::string_view utf8, std::string& out) {
     out.resize(w);
 }
 
+void LowerCaseUtf8InPlace(std::string& utf8) {
+    char* p = utf8.data();
+    std::size_t i = 0;
+    std::size_t w = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(p[i]);
+        if (lead < 0x80) {
+            p[w++] = kAsciiLower[lead];
+            ++i;
+            continue;
+        }
+        const std::size_t length = std::min(SequenceLength(lead), utf8.size() - i);
+        char encoded[4];
+        const char32_t c = DecodeSequence(p + i, length);
+        const char32_t lower = SimpleLowerCase(c);
+        const std::size_t written = lower == c ? length : EncodeSequence(lower, encoded);
+        if (w + written > i + length) {
+            // This lower case is longer and would overwrite bytes not read yet: finish by copy.
+            std::string tail;
+            LowerCaseUtf8(std::string_view(p + i, utf8.size() - i), tail);
+            utf8.resize(w);
+            utf8 += tail;
+            return;
+        }
+        std::memmove(p + w, lower == c ? p + i : encoded, written);
+        w += written;
+        i += length;
+    }
+    utf8.resize(w);
+}
+
 } // namespace orvanta::text
