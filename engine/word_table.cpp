@@ -6,7 +6,7 @@
 
 namespace orvanta {
 // Words are short: eight bytes at a time, multiplied in; the map mixes the result further.
-std::size_t WordTable::WordHash::operator()(std::string_view word) const noexcept {
+std::size_t WordHash::operator()(std::string_view word) const noexcept {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
     std::uint64_t h = word.size() * kMultiplier;
     std::size_t i = 0;

@@ -9,6 +9,12 @@
 
 namespace orvanta {
 
+// Hash for maps keyed by words (short ASCII texts), searchable with a std::string_view.
+struct WordHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view word) const noexcept;
+};
+
 struct WordEntry {
     std::string text;
     std::int64_t frequency = 0;
@@ -55,10 +61,6 @@ private:
     std::vector<Slot> slots_;
     // Text to the slots that have it, chained through Slot::sameText. Plural folding can give two
     // entries one text, so a chain usually has one slot and rarely more.
-    struct WordHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view word) const noexcept;
-    };
     boost::unordered_flat_map<std::string, std::size_t, WordHash, std::equal_to<>> byText_;
     std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
