@@ -259,8 +259,13 @@ bool MarkupScanner::followTables() {
 
 MarkupScanner::RegionResult MarkupScanner::checkRegions() {
     // Every opening text begins with "<".
-    if (!state_.inComment && !state_.inStyle && !state_.inScript && at(pos_) != '<') {
-        return RegionResult::NotApplicable;
+    if (!state_.inComment && !state_.inStyle && !state_.inScript) {
+        const Delimiters& d = kDelimiters;
+        const int next = at(pos_ + 1);
+        if (at(pos_) != '<' ||
+            (next != d.commentStart[1] && next != d.styleStart[1] && next != d.scriptStart[1])) {
+            return RegionResult::NotApplicable;
+        }
     }
     const Delimiters& d = kDelimiters;
     RegionResult region = checkRegion(state_.inComment, d.commentStart, d.commentEnd);
