@@ -9,6 +9,7 @@
 #include "util/text_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orvanta {
@@ -53,10 +54,22 @@ bool MatchesSkippingSpaces(std::string_view line, std::size_t p, std::string_vie
     return true;
 }
 
-bool IsMarker(char c) {
+constexpr bool IsMarker(char c) {
     return c == MarkBoldOn || c == MarkBoldOff || c == MarkTitleOn || c == MarkTitleOff ||
            (c >= MarkHeadingH6 && c <= MarkHeadingOff);
 }
+
+// Characters that only separate words when no tag or region is open: not a letter, "<", ">" or a
+// marker.
+constexpr std::array<bool, 256> MakePlainSeparators() {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        table[c] = !letter && c != '<' && c != '>' && !IsMarker(static_cast<char>(c));
+    }
+    return table;
+}
+constexpr std::array<bool, 256> kPlainSeparator = MakePlainSeparators();
 
 } // namespace
 
@@ -182,6 +195,20 @@ void MarkupScanner::scanLine(std::string_view line) {
     searches_.reset(line);
     // The last character is the end sentinel.
     while (pos_ + 1 < line_.size()) {
+        if (outsideAnyTagOrRegion()) {
+            // The commonest steps, a separator or a word, without the checks that cannot apply.
+            const auto c = static_cast<unsigned char>(line_[pos_]);
+            if (kPlainSeparator[c]) {
+                ++pos_;
+                host_.yieldPoint();
+                continue;
+            }
+            if (text::IsLetter(c)) {
+                takeWord();
+                host_.yieldPoint();
+                continue;
+            }
+        }
         if (!scanStep()) {
             return;
         }
@@ -217,6 +244,12 @@ bool MarkupScanner::scanStep() {
         scanText();
     }
     return region != RegionResult::LineDone;
+}
+
+// True when no tag, region or table is open: a step then depends on the character alone.
+bool MarkupScanner::outsideAnyTagOrRegion() const {
+    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
+           !state_.inScript && state_.tableDepth <= 0;
 }
 
 // True when no tag, region or dropped table is open, so the step depends on the character alone.

@@ -70,6 +70,7 @@ private:
 
     bool scanStep();
     bool inPlainText() const;
+    bool outsideAnyTagOrRegion() const;
     bool followTables();
     void finishOpenFontTag();
     RegionResult checkRegions();
