@@ -110,13 +110,17 @@ std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
     return i;
 }
 
-// Only "<b", "<t", "<h" and "</" can begin a tag row.
+// Only "<b>", "<ti", "<h1" to "<h6" and the same after "</" can begin a tag row; most tags are
+// ruled out by their first two letters.
 bool MayStartTagRow(std::string_view rest) {
-    if (rest.size() < 3) {
+    const std::size_t name = rest.size() > 1 && rest[1] == '/' ? 2 : 1;
+    if (rest.size() < name + 2) {
         return false;
     }
-    const char c = rest[1] == '/' ? rest[2] : rest[1];
-    return c == 'b' || c == 't' || c == 'h';
+    const char first = rest[name];
+    const char second = rest[name + 1];
+    return (first == 'b' && second == '>') || (first == 't' && second == 'i') ||
+           (first == 'h' && second >= '1' && second <= '6');
 }
 
 // Applies the entity and tag rows in one left-to-right pass, in place (every replacement is

@@ -50,12 +50,16 @@ std::u32string_view TrimSpaces(std::u32string_view s) {
 }
 
 std::string_view TrimSpaces(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
+    // Plain loops: this runs on every document line, and lines are short.
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && s[first] == ' ') {
+        ++first;
     }
-    const std::size_t last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
+    while (last > first && s[last - 1] == ' ') {
+        --last;
+    }
+    return s.substr(first, last - first);
 }
 
 } // namespace orvanta::text
