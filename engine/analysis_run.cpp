@@ -22,7 +22,7 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
         return result;
     }
     std::string raw;
-    std::u32string line;
+    std::string line;
     bool stopped = false;
     while (reader.next(raw)) {
         if (!PrepareLine(raw, line)) {

@@ -1,160 +1,325 @@
 #include "engine/line_preparation.h"
 
 #include "util/string_utils.h"
-#include "util/text_codec.h"
 #include "util/unicode_lower.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace orvanta {
 namespace {
 
 struct Replacement {
-    std::u32string_view from;
-    std::u32string_view to;
+    std::string_view from;
+    std::string_view to;
 };
+
+// Each marker code as a one-character text.
+constexpr char kMarkerCodes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+constexpr std::string_view Marker(char code) {
+    return std::string_view(&kMarkerCodes[static_cast<std::size_t>(code)], 1);
+}
 
 // Entity rows that run before the tag rows.
 constexpr std::array<Replacement, 5> kLeadingEntities = {{
-    {U"&nbsp;", U" "},
-    {U"&#160;", U" "},
-    {U"&quot;", U"\""},
-    {U"&laquo;", U"\""},
-    {U"&raquo;", U"\""},
+    {"&nbsp;", " "},
+    {"&#160;", " "},
+    {"&quot;", "\""},
+    {"&laquo;", "\""},
+    {"&raquo;", "\""},
 }};
 
 constexpr std::array<Replacement, 16> kTags = {{
-    {U"<b>", U"\x0B"},
-    {U"</b>", U"\x0C"},
-    {U"<title>", U"\x0E"},
-    {U"</title>", U"\x0F"},
-    {U"<h1>", U"\x06"},
-    {U"</h1>", U"\x07"},
-    {U"<h2>", U"\x05"},
-    {U"</h2>", U"\x07"},
-    {U"<h3>", U"\x04"},
-    {U"</h3>", U"\x07"},
-    {U"<h4>", U"\x03"},
-    {U"</h4>", U"\x07"},
-    {U"<h5>", U"\x02"},
-    {U"</h5>", U"\x07"},
-    {U"<h6>", U"\x01"},
-    {U"</h6>", U"\x07"},
+    {"<b>", Marker(MarkBoldOn)},
+    {"</b>", Marker(MarkBoldOff)},
+    {"<title>", Marker(MarkTitleOn)},
+    {"</title>", Marker(MarkTitleOff)},
+    {"<h1>", Marker(MarkHeadingH1)},
+    {"</h1>", Marker(MarkHeadingOff)},
+    {"<h2>", Marker(MarkHeadingH2)},
+    {"</h2>", Marker(MarkHeadingOff)},
+    {"<h3>", Marker(MarkHeadingH3)},
+    {"</h3>", Marker(MarkHeadingOff)},
+    {"<h4>", Marker(MarkHeadingH4)},
+    {"</h4>", Marker(MarkHeadingOff)},
+    {"<h5>", Marker(MarkHeadingH5)},
+    {"</h5>", Marker(MarkHeadingOff)},
+    {"<h6>", Marker(MarkHeadingH6)},
+    {"</h6>", Marker(MarkHeadingOff)},
 }};
 
 // Letter entities, in their fixed order. Order matters: a replacement can complete a later
 // entity ("&&auml;lig;" becomes "&aelig;", which a later row then replaces).
 constexpr std::array<Replacement, 30> kLetterEntities = {{
-    {U"&auml;", U"ae"},  {U"&ouml;", U"oe"},  {U"&uuml;", U"ue"},  {U"&szlig;", U"ss"},
-    {U"&agrave;", U"a"}, {U"&aacute;", U"a"}, {U"&acirc;", U"a"},  {U"&atilde;", U"a"},
-    {U"&aring;", U"a"},  {U"&aelig;", U"ae"}, {U"&ccedil;", U"c"}, {U"&egrave;", U"e"},
-    {U"&eacute;", U"e"}, {U"&ecirc;", U"e"},  {U"&euml;", U"e"},   {U"&igrave;", U"i"},
-    {U"&iacute;", U"i"}, {U"&icirc;", U"i"},  {U"&iuml;", U"i"},   {U"&eth;", U"d"},
-    {U"&ntilde;", U"n"}, {U"&ograve;", U"o"}, {U"&oacute;", U"o"}, {U"&ocirc;", U"o"},
-    {U"&otilde;", U"o"}, {U"&ugrave;", U"u"}, {U"&uacute;", U"u"}, {U"&ucirc;", U"u"},
-    {U"&yacute;", U"y"}, {U"&yuml;", U"y"},
+    {"&auml;", "ae"},  {"&ouml;", "oe"},  {"&uuml;", "ue"},  {"&szlig;", "ss"}, {"&agrave;", "a"},
+    {"&aacute;", "a"}, {"&acirc;", "a"},  {"&atilde;", "a"}, {"&aring;", "a"},  {"&aelig;", "ae"},
+    {"&ccedil;", "c"}, {"&egrave;", "e"}, {"&eacute;", "e"}, {"&ecirc;", "e"},  {"&euml;", "e"},
+    {"&igrave;", "i"}, {"&iacute;", "i"}, {"&icirc;", "i"},  {"&iuml;", "i"},   {"&eth;", "d"},
+    {"&ntilde;", "n"}, {"&ograve;", "o"}, {"&oacute;", "o"}, {"&ocirc;", "o"},  {"&otilde;", "o"},
+    {"&ugrave;", "u"}, {"&uacute;", "u"}, {"&ucirc;", "u"},  {"&yacute;", "y"}, {"&yuml;", "y"},
 }};
 
-void ReplaceEntities(std::u32string& line, const Replacement* first, const Replacement* last) {
-    for (const Replacement* r = first; r != last; ++r) {
-        // No replacement produces an ampersand, so once none is left no row can match.
-        if (line.find(U'&') == std::u32string::npos) {
-            return;
-        }
-        text::ReplaceAll(line, r->from, r->to);
+// The longest letter entity; a replacement can only complete an entity that starts this close.
+constexpr std::size_t kLongestLetterEntity = 8;
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    // The rows are short; a plain loop beats a library compare here.
+    if (text.size() < prefix.size()) {
+        return false;
     }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
-// The tag rows cannot create or overlap one another's matches (their replacements are control
-// characters, which no row contains), so one left-to-right pass gives the same result as running
-// the rows one after another.
-void ReplaceTags(std::u32string& line) {
-    if (line.find(U'<') == std::u32string::npos) {
-        return;
-    }
-    std::u32string out;
-    out.reserve(line.size());
-    std::size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == U'<') {
-            const std::u32string_view rest = std::u32string_view(line).substr(i);
-            const Replacement* hit = nullptr;
-            for (const Replacement& r : kTags) {
-                if (rest.starts_with(r.from)) {
-                    hit = &r;
-                    break;
-                }
-            }
-            if (hit != nullptr) {
-                out.append(hit->to);
-                i += hit->from.size();
-                continue;
-            }
+template <std::size_t N>
+const Replacement* MatchRow(const std::array<Replacement, N>& rows, std::string_view rest) {
+    for (const Replacement& r : rows) {
+        // Every row starts with the character rest starts with; compare from the second.
+        if (rest.size() > 1 && r.from[1] == rest[1] && StartsWith(rest, r.from)) {
+            return &r;
         }
-        out.push_back(line[i]);
+    }
+    return nullptr;
+}
+
+// Position of the first "&" or "<" at or after from; n when none. Looks at eight bytes at a time.
+std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    std::size_t i = from;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p + i, 8);
+        const std::uint64_t amp = word ^ (kOnes * '&');
+        const std::uint64_t lt = word ^ (kOnes * '<');
+        // A byte of amp or lt is zero exactly where the line has "&" or "<".
+        const std::uint64_t zero = ((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt);
+        if ((zero & kHighs) != 0) {
+            break;
+        }
+    }
+    while (i < n && p[i] != '&' && p[i] != '<') {
         ++i;
     }
-    line = std::move(out);
+    return i;
 }
 
-std::u32string_view FoldedLetter(char32_t c) {
+// Only "<b>", "<ti", "<h1" to "<h6" and the same after "</" can begin a tag row; most tags are
+// ruled out by their first two letters.
+bool MayStartTagRow(std::string_view rest) {
+    const std::size_t name = rest.size() > 1 && rest[1] == '/' ? 2 : 1;
+    if (rest.size() < name + 2) {
+        return false;
+    }
+    const char first = rest[name];
+    const char second = rest[name + 1];
+    return (first == 'b' && second == '>') || (first == 't' && second == 'i') ||
+           (first == 'h' && second >= '1' && second <= '6');
+}
+
+// Applies the entity and tag rows in one left-to-right pass, in place (every replacement is
+// shorter than what it replaces). Every row begins with "&" or "<" and contains no other "&", so
+// the matches in the line never overlap, and the entity and tag rows cannot create matches for
+// one another; the pass therefore gives what running the rows one after another gives, except in
+// one case: a letter replacement that completes a later letter entity with a preceding "&"
+// ("&&auml;lig;"). The pass reports that case by returning false (the line is then unusable) and
+// the caller runs the letter rows one by one instead. withLetters false leaves the letter
+// entities alone.
+bool ReplaceRowsInOnePass(std::string& line, bool withLetters) {
+    char* p = line.data();
+    const std::size_t n = line.size();
+    std::size_t r = 0;
+    std::size_t w = 0;
+    std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
+    while (r < n) {
+        const std::size_t q = NextRowStart(p, r, n);
+        if (w != r) {
+            std::memmove(p + w, p + r, q - r);
+        }
+        w += q - r;
+        r = q;
+        if (r == n) {
+            break;
+        }
+        const std::string_view rest(p + r, n - r);
+        const Replacement* hit = nullptr;
+        bool letter = false;
+        if (p[r] == '<') {
+            hit = MayStartTagRow(rest) ? MatchRow(kTags, rest) : nullptr;
+        } else {
+            hit = MatchRow(kLeadingEntities, rest);
+            if (hit == nullptr && withLetters) {
+                hit = MatchRow(kLetterEntities, rest);
+                letter = hit != nullptr;
+            }
+        }
+        if (hit == nullptr) {
+            if (p[r] == '&') {
+                unmatchedAmpersand = w;
+            }
+            p[w++] = p[r++];
+            continue;
+        }
+        if (letter) {
+            if (unmatchedAmpersand != std::string::npos &&
+                w - unmatchedAmpersand < kLongestLetterEntity &&
+                std::string_view(p + unmatchedAmpersand, w - unmatchedAmpersand).find(';') ==
+                    std::string_view::npos) {
+                return false;
+            }
+            unmatchedAmpersand = std::string::npos;
+        }
+        r += hit->from.size();
+        std::memcpy(p + w, hit->to.data(), hit->to.size());
+        w += hit->to.size();
+    }
+    line.resize(w);
+    return true;
+}
+
+void ReplaceLetterRowsOneByOne(std::string& line) {
+    for (const Replacement& r : kLetterEntities) {
+        text::ReplaceAll(line, r.from, r.to);
+    }
+}
+
+std::string_view FoldedLetter(char32_t c) {
     switch (c) {
     case U'ä':
-        return U"ae";
+        return "ae";
     case U'ö':
-        return U"oe";
+        return "oe";
     case U'ü':
-        return U"ue";
+        return "ue";
     case U'ß':
-        return U"ss";
+        return "ss";
     case U'à':
     case U'á':
     case U'â':
     case U'ã':
     case U'å':
-        return U"a";
+        return "a";
     case U'æ':
-        return U"ae";
+        return "ae";
     case U'ç':
-        return U"c";
+        return "c";
     case U'è':
     case U'é':
     case U'ê':
     case U'ë':
-        return U"e";
+        return "e";
     case U'ì':
     case U'í':
     case U'î':
     case U'ï':
-        return U"i";
+        return "i";
     case U'ð':
-        return U"d";
+        return "d";
     case U'ñ':
-        return U"n";
+        return "n";
     case U'ò':
     case U'ó':
     case U'ô':
     case U'õ':
-        return U"o";
+        return "o";
     case U'ù':
     case U'ú':
     case U'û':
-        return U"u";
+        return "u";
     case U'ý':
     case U'ÿ':
-        return U"y";
+        return "y";
     default:
         return {};
     }
 }
 
-} // namespace
-
-void NormaliseLine(std::u32string& line) {
-    ReplaceEntities(line, kLeadingEntities.begin(), kLeadingEntities.end());
-    ReplaceTags(line);
-    ReplaceEntities(line, kLetterEntities.begin(), kLetterEntities.end());
+// The folded letters are U+00DF to U+00FF, two bytes in UTF-8 starting with 0xC3; each folds to
+// at most two ASCII letters, so the line is rewritten in place.
+void FoldAccentedLettersUtf8(std::string& line) {
+    char* p = line.data();
+    const std::size_t n = line.size();
+    const void* first = std::memchr(p, 0xC3, n);
+    if (first == nullptr) {
+        return;
+    }
+    std::size_t r = static_cast<std::size_t>(static_cast<const char*>(first) - p);
+    std::size_t w = r;
+    while (r < n) {
+        if (static_cast<unsigned char>(p[r]) == 0xC3 && r + 1 < n) {
+            const char32_t c = 0xC0 + (static_cast<unsigned char>(p[r + 1]) & 0x3F);
+            const std::string_view folded = FoldedLetter(c);
+            if (!folded.empty()) {
+                std::memcpy(p + w, folded.data(), folded.size());
+                w += folded.size();
+                r += 2;
+                continue;
+            }
+        }
+        p[w++] = p[r++];
+    }
+    line.resize(w);
 }
+
+// Holds a legacy line's UTF-8 form while it is lower-cased; released after a huge line.
+std::string& DecodeScratch() {
+    thread_local std::string scratch;
+    return scratch;
+}
+
+constexpr std::size_t kScratchKept = 1 << 20;
+
+// The decoded line, trimmed and lower-cased, in line. False when nothing is left after trimming.
+bool LowerCasedLine(std::string_view rawBytes, std::string& line,
+                    const text::LineDecoder& decoder) {
+    std::string& scratch = DecodeScratch();
+    const std::string_view decoded = decoder.decode(rawBytes, scratch);
+    // Spaces are ASCII in every encoding the decoders read, and no character lower-cases to one,
+    // so trimming can come first.
+    const std::string_view trimmed = text::TrimSpaces(decoded);
+    if (trimmed.empty()) {
+        line.clear();
+        return false;
+    }
+    if (decoded.data() != scratch.data()) {
+        // Room for the sentinel too, so that appending it never copies a long line.
+        line.reserve(trimmed.size() + 1);
+        text::LowerCaseUtf8(trimmed, line);
+        return true;
+    }
+    // The decoder wrote scratch: lower-case it where it is and hand its buffer over, so that a
+    // huge legacy line is not held three times.
+    scratch.resize(static_cast<std::size_t>(trimmed.data() - scratch.data()) + trimmed.size());
+    scratch.erase(0, static_cast<std::size_t>(trimmed.data() - scratch.data()));
+    text::LowerCaseUtf8InPlace(scratch);
+    line.swap(scratch);
+    line.reserve(line.size() + 1);
+    if (scratch.capacity() > kScratchKept) {
+        std::string().swap(scratch);
+    }
+    return true;
+}
+
+// Applies the fixed rows to the lower-cased line.
+void ReplaceFixedRows(std::string& line, std::string_view rawBytes,
+                      const text::LineDecoder& decoder) {
+    // Every entity ends in ";": without one, only tag rows can match.
+    const bool entitiesPossible = line.find(';') != std::string::npos;
+    if (ReplaceRowsInOnePass(line, entitiesPossible)) {
+        return;
+    }
+    LowerCasedLine(rawBytes, line, decoder);
+    ReplaceRowsInOnePass(line, false);
+    ReplaceLetterRowsOneByOne(line);
+}
+
+} // namespace
 
 void FoldAccentedLetters(std::u32string& text) {
     bool any = false;
@@ -170,29 +335,25 @@ void FoldAccentedLetters(std::u32string& text) {
     std::u32string out;
     out.reserve(text.size() + 8);
     for (const char32_t c : text) {
-        const std::u32string_view folded = FoldedLetter(c);
+        const std::string_view folded = FoldedLetter(c);
         if (folded.empty()) {
             out.push_back(c);
         } else {
-            out.append(folded);
+            out.append(folded.begin(), folded.end());
         }
     }
     text = std::move(out);
 }
 
-bool PrepareLine(std::string_view rawBytes, std::u32string& line) {
-    line = text::DecodeLine(rawBytes);
-    text::LowerCaseInPlace(line);
-    const std::u32string_view trimmed = text::TrimSpaces(line);
-    if (trimmed.empty()) {
+bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
+    if (!LowerCasedLine(rawBytes, line, decoder)) {
         return false;
     }
-    if (trimmed.size() != line.size()) {
-        line = std::u32string(trimmed);
-    }
-    NormaliseLine(line);
-    FoldAccentedLetters(line);
-    line.push_back(text::kSpace);
+    ReplaceFixedRows(line, rawBytes, decoder);
+    // Further character references would be resolved here: after the fixed rows, on the
+    // lower-cased UTF-8 line, before the accented letters are folded.
+    FoldAccentedLettersUtf8(line);
+    line.push_back(' ');
     return true;
 }
 

@@ -1,24 +1,32 @@
 #pragma once
 
+#include "util/text_codec.h"
+
 #include <string>
 #include <string_view>
 
 namespace orvanta {
 
-// Marker characters that stand for the few tags the scanner follows.
-inline constexpr char32_t MarkHeadingOff = 7;
-inline constexpr char32_t MarkBoldOn = 11;
-inline constexpr char32_t MarkBoldOff = 12;
-inline constexpr char32_t MarkTitleOn = 14;
-inline constexpr char32_t MarkTitleOff = 15;
+// Marker characters that stand for the few tags the scanner follows. Codes 1 to 6 start a heading
+// (h6 is 1, h1 is 6); MarkHeadingOff ends any heading.
+inline constexpr char MarkHeadingH6 = 1;
+inline constexpr char MarkHeadingH5 = 2;
+inline constexpr char MarkHeadingH4 = 3;
+inline constexpr char MarkHeadingH3 = 4;
+inline constexpr char MarkHeadingH2 = 5;
+inline constexpr char MarkHeadingH1 = 6;
+inline constexpr char MarkHeadingOff = 7;
+inline constexpr char MarkBoldOn = 11;
+inline constexpr char MarkBoldOff = 12;
+inline constexpr char MarkTitleOn = 14;
+inline constexpr char MarkTitleOff = 15;
 
-// Turns one raw document line into the scanner's form: decoded, lower case, trimmed of spaces,
-// entities and the marker tags replaced, accented letters folded, one space appended as the end
-// sentinel. Returns false for a line that is empty after trimming (it is skipped whole).
-bool PrepareLine(std::string_view rawBytes, std::u32string& line);
-
-// The entity and tag replacements, applied in their fixed order.
-void NormaliseLine(std::u32string& line);
+// Turns one raw document line into the scanner's form, as UTF-8: decoded, lower case, trimmed of
+// spaces, entities and the marker tags replaced, accented letters folded, one space appended as
+// the end sentinel. Returns false for a line that is empty after trimming (it is skipped whole).
+// line is overwritten; its capacity is reused from line to line.
+bool PrepareLine(std::string_view rawBytes, std::string& line,
+                 const text::LineDecoder& decoder = text::DefaultLineDecoder());
 
 // Folds the accented Latin letters that the entity replacements also cover (ä to "ae", é to "e",
 // ...). Applied to document text, to the ignore list's entries and to the begin phrases when

@@ -6,7 +6,16 @@
 namespace orvanta {
 namespace {
 constexpr std::size_t kChunk = 1 << 16;
+
+// Position of the first CR or LF in bytes; size when none.
+std::size_t LineEndIn(const char* bytes, std::size_t size) {
+    const void* lf = std::memchr(bytes, '\n', size);
+    const std::size_t lfAt =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes) : size;
+    const void* cr = std::memchr(bytes, '\r', lfAt);
+    return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes) : lfAt;
 }
+} // namespace
 
 LineReader::~LineReader() {
     close();
@@ -79,10 +88,7 @@ bool LineReader::next(std::string& line) {
         any = true;
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        std::size_t i = 0;
-        while (i < available && start[i] != '\r' && start[i] != '\n') {
-            ++i;
-        }
+        const std::size_t i = LineEndIn(start, available);
         line.append(start, i);
         if (i == available) {
             begin_ = end_;

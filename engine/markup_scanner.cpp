@@ -6,46 +6,120 @@
 #include "engine/word_acceptance.h"
 #include "util/number_reading.h"
 #include "util/string_utils.h"
+#include "util/text_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orvanta {
 namespace {
 
-constexpr char32_t kNoChar = 0xFFFFFFFF;
+constexpr int kNoChar = -1;
+constexpr std::size_t kNone = std::string_view::npos;
 
-bool PrecededByEquals(std::u32string_view line, std::size_t quoteAt) {
+bool PrecededByEquals(std::string_view line, std::size_t quoteAt) {
     std::size_t j = quoteAt;
-    while (j > 0 && line[j - 1] == text::kSpace) {
+    while (j > 0 && line[j - 1] == ' ') {
         --j;
     }
-    return j > 0 && line[j - 1] == U'=';
+    return j > 0 && line[j - 1] == '=';
 }
+
+// True when text matches line from p on with the line's spaces skipped (text has none).
+bool MatchesSkippingSpaces(std::string_view line, std::size_t p, std::string_view text) {
+    for (const char c : text) {
+        while (p < line.size() && line[p] == ' ') {
+            ++p;
+        }
+        if (p == line.size() || line[p] != c) {
+            return false;
+        }
+        ++p;
+    }
+    return true;
+}
+
+constexpr bool IsMarker(char c) {
+    return c == MarkBoldOn || c == MarkBoldOff || c == MarkTitleOn || c == MarkTitleOff ||
+           (c >= MarkHeadingH6 && c <= MarkHeadingOff);
+}
+
+// Characters that only separate words when no tag or region is open: not a letter, "<", ">" or a
+// marker.
+constexpr std::array<bool, 256> MakePlainSeparators() {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        table[c] = !letter && c != '<' && c != '>' && !IsMarker(static_cast<char>(c));
+    }
+    return table;
+}
+constexpr std::array<bool, 256> kPlainSeparator = MakePlainSeparators();
 
 } // namespace
 
-bool OpensTag(std::u32string_view line, std::size_t p) {
-    if (p + 1 >= line.size() || line[p] != U'<') {
-        return false;
-    }
-    const char32_t next = line[p + 1];
-    return (next >= U'a' && next <= U'z') || next == U'/' || next == U'!' || next == U'?';
+void LineSearches::reset(std::string_view line) {
+    line_ = line;
+    next_.clear();
+    lastWithoutSpaces_.clear();
 }
 
-std::size_t NextTagBracket(std::u32string_view line, std::size_t from, bool withOpening) {
+std::size_t LineSearches::next(std::string_view text, std::size_t from) {
+    auto it =
+        std::find_if(next_.begin(), next_.end(), [&](const Cached& c) { return c.text == text; });
+    if (it == next_.end()) {
+        it = next_.insert(next_.end(), Cached{text, 0, 0});
+        it->found = kNone;
+        it->from = kNone;
+    }
+    // The answer from it->from holds for every start between it->from and that answer.
+    if (it->from == kNone || from < it->from || from > it->found) {
+        it->from = from;
+        const std::size_t found = from <= line_.size() ? line_.find(text, from) : kNone;
+        it->found = found == kNone ? line_.size() : found;
+    }
+    return it->found;
+}
+
+bool LineSearches::occursWithoutSpaces(std::string_view text, std::size_t from) {
+    auto it = std::find_if(lastWithoutSpaces_.begin(), lastWithoutSpaces_.end(),
+                           [&](const Cached& c) { return c.text == text; });
+    if (it == lastWithoutSpaces_.end()) {
+        // The last place the text starts, found once per line.
+        std::size_t last = kNone;
+        for (std::size_t p = line_.size(); p-- > 0;) {
+            if (line_[p] == text.front() && MatchesSkippingSpaces(line_, p, text)) {
+                last = p;
+                break;
+            }
+        }
+        it = lastWithoutSpaces_.insert(lastWithoutSpaces_.end(), Cached{text, 0, last});
+    }
+    return it->found != kNone && it->found >= from;
+}
+
+bool OpensTag(std::string_view line, std::size_t p) {
+    if (p + 1 >= line.size() || line[p] != '<') {
+        return false;
+    }
+    const char next = line[p + 1];
+    return (next >= 'a' && next <= 'z') || next == '/' || next == '!' || next == '?';
+}
+
+std::size_t NextTagBracket(std::string_view line, std::size_t from, bool withOpening) {
     for (std::size_t i = from; i < line.size(); ++i) {
-        const char32_t c = line[i];
-        if (c == U'>') {
+        const char c = line[i];
+        if (c == '>') {
             return i;
         }
-        if (c == U'<') {
+        if (c == '<') {
             if (withOpening && OpensTag(line, i)) {
                 return i;
             }
-        } else if ((c == U'"' || c == U'\'') && PrecededByEquals(line, i)) {
+        } else if ((c == '"' || c == '\'') && PrecededByEquals(line, i)) {
             const std::size_t closing = line.find(c, i + 1);
-            if (closing != std::u32string_view::npos) {
+            if (closing != kNone) {
                 i = closing;
             }
         }
@@ -58,12 +132,22 @@ MarkupScanner::MarkupScanner(RunHost& host, WordAcceptor& acceptor)
     state_.fontStack.reserve(17);
 }
 
-char32_t MarkupScanner::at(std::size_t p) const {
-    return p < line_.size() ? line_[p] : kNoChar;
+int MarkupScanner::at(std::size_t p) const {
+    return p < line_.size() ? static_cast<unsigned char>(line_[p]) : kNoChar;
 }
 
-bool MarkupScanner::startsAt(std::u32string_view text) const {
-    return text::StartsWithAt(line_, pos_, text);
+bool MarkupScanner::startsAt(std::string_view text) const {
+    // The texts are short; a plain loop beats a library compare here.
+    if (pos_ > line_.size() || line_.size() - pos_ < text.size()) {
+        return false;
+    }
+    const char* p = line_.data() + pos_;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (p[i] != text[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int MarkupScanner::tableWeight() const {
@@ -91,106 +175,132 @@ float MarkupScanner::occurrenceWeight() const {
     return weight;
 }
 
-void MarkupScanner::scanLine(const std::u32string& line) {
+void MarkupScanner::scanLine(std::string_view line) {
     line_ = line;
     pos_ = 0;
-    const std::size_t length = line_.size();
-    for (;;) {
-        // 1. Done at the end sentinel.
-        if (pos_ + 1 >= length) {
-            return;
-        }
-        // 2. A table dropped on an earlier line goes on.
-        if (state_.tableDepth > 0 && tableWeight() == 0 && !skipTable()) {
-            return;
-        }
-        // 3. A font tag whose ">" was not on the previous line.
-        if (state_.fontTagOpen) {
-            const std::size_t gt = NextTagBracket(line_, pos_, false);
-            if (gt < length) {
-                --state_.tagDepth;
-                pos_ = gt + 1;
-            } else {
-                pos_ = length;
-            }
-            state_.fontTagOpen = false;
-            state_.inTag = false;
-        }
-        // Every delimiter below begins with "<"; most steps can skip those comparisons.
-        const bool atOpenBracket = at(pos_) == U'<';
-        // 4. Table boundaries; never ends the step.
-        if (atOpenBracket && startsAt(kTableStart)) {
-            if (tableWeight() > 0) {
-                ++state_.tableDepth;
-            } else if (!skipTable()) {
-                return;
-            }
-        } else if (atOpenBracket && startsAt(kTableEnd) && tableWeight() > 0) {
-            --state_.tableDepth;
-        }
-        // 5-7. Comment, style and script regions.
-        RegionResult region = checkRegion(state_.inComment, kCommentStart, kCommentEnd);
-        if (region == RegionResult::NotApplicable) {
-            region = checkRegion(state_.inStyle, kStyleStart, kStyleEnd);
-        }
-        if (region == RegionResult::NotApplicable) {
-            region = checkRegion(state_.inScript, kScriptStart, kScriptEnd);
-        }
-        if (region == RegionResult::LineDone) {
-            return;
-        }
-        if (region == RegionResult::NotApplicable) {
-            const char32_t c = at(pos_);
-            if (state_.inTag || (c == U'<' && OpensTag(line_, pos_))) {
-                // 8. A tag.
-                state_.inTag = true;
-                scanTag();
-            } else if (c == U'>') {
-                // 9. A ">" in text ends meta content; the depth never goes below 0.
-                state_.fontTagOpen = false;
-                state_.inDescription = false;
-                state_.inKeywords = false;
+    searches_.reset(line);
+    // The last character is the end sentinel.
+    while (pos_ + 1 < line_.size()) {
+        if (outsideAnyTagOrRegion()) {
+            // The commonest steps, a separator or a word, without the checks that cannot apply.
+            const auto c = static_cast<unsigned char>(line_[pos_]);
+            if (kPlainSeparator[c]) {
                 ++pos_;
-                if (state_.tagDepth > 0) {
-                    --state_.tagDepth;
-                }
-            } else if (c == MarkBoldOn || c == MarkBoldOff || c == MarkTitleOn ||
-                       c == MarkTitleOff || (c >= 1 && c <= MarkHeadingOff)) {
-                // 10. Markers.
-                if (c == MarkBoldOn) {
-                    state_.inBold = true;
-                } else if (c == MarkBoldOff) {
-                    state_.inBold = false;
-                } else if (c == MarkTitleOn) {
-                    state_.inTitle = true;
-                } else if (c == MarkTitleOff) {
-                    state_.inTitle = false;
-                } else if (c == MarkHeadingOff) {
-                    state_.headingCode = 0;
-                } else {
-                    state_.headingCode = static_cast<int>(c);
-                }
-                ++pos_;
-            } else if (text::IsLetter(c)) {
-                // 11. A word.
+                host_.yieldPoint();
+                continue;
+            }
+            if (text::IsLetter(c)) {
                 takeWord();
-            } else {
-                // 12. Anything else separates words.
-                ++pos_;
+                host_.yieldPoint();
+                continue;
             }
+        }
+        if (!scanStep()) {
+            return;
         }
         host_.yieldPoint();
     }
 }
 
-MarkupScanner::RegionResult MarkupScanner::checkRegion(bool& flag, std::u32string_view opening,
-                                                       std::u32string_view closing) {
-    if (!flag && (at(pos_) != U'<' || !startsAt(opening))) {
+// One step at the current position; false when the rest of the line is used up.
+bool MarkupScanner::scanStep() {
+    if (inPlainText()) {
+        // Nothing open: only "<", ">", markers and letters do more than separate.
+        const char c = line_[pos_];
+        if (text::IsLetter(static_cast<unsigned char>(c))) {
+            takeWord();
+            return true;
+        }
+        if (c != '<' && c != '>' && !IsMarker(c)) {
+            ++pos_;
+            return true;
+        }
+    }
+    if (state_.tableDepth > 0 && tableWeight() == 0 && !skipTable()) {
+        return false;
+    }
+    if (state_.fontTagOpen) {
+        finishOpenFontTag();
+    }
+    if (!followTables()) {
+        return false;
+    }
+    const RegionResult region = checkRegions();
+    if (region == RegionResult::NotApplicable) {
+        scanText();
+    }
+    return region != RegionResult::LineDone;
+}
+
+// True when no tag, region or table is open: a step then depends on the character alone.
+bool MarkupScanner::outsideAnyTagOrRegion() const {
+    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
+           !state_.inScript && state_.tableDepth <= 0;
+}
+
+// True when no tag, region or dropped table is open, so the step depends on the character alone.
+bool MarkupScanner::inPlainText() const {
+    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
+           !state_.inScript && (state_.tableDepth <= 0 || tableWeight() != 0);
+}
+
+// A font tag whose ">" was not on an earlier line ends at the first ">" of this one.
+void MarkupScanner::finishOpenFontTag() {
+    const std::size_t gt = NextTagBracket(line_, pos_, false);
+    if (gt < line_.size()) {
+        --state_.tagDepth;
+        pos_ = gt + 1;
+    } else {
+        pos_ = line_.size();
+    }
+    state_.fontTagOpen = false;
+    state_.inTag = false;
+}
+
+// Counts table boundaries, or drops a table when tables weigh nothing. False when the dropped
+// table goes on past this line.
+bool MarkupScanner::followTables() {
+    if (at(pos_) != '<') {
+        return true;
+    }
+    if (startsAt(kTableStart)) {
+        if (tableWeight() > 0) {
+            ++state_.tableDepth;
+        } else if (!skipTable()) {
+            return false;
+        }
+    } else if (startsAt(kTableEnd) && tableWeight() > 0) {
+        --state_.tableDepth;
+    }
+    return true;
+}
+
+MarkupScanner::RegionResult MarkupScanner::checkRegions() {
+    // Every opening text begins with "<".
+    if (!state_.inComment && !state_.inStyle && !state_.inScript) {
+        const int next = at(pos_ + 1);
+        if (at(pos_) != '<' ||
+            (next != kCommentStart[1] && next != kStyleStart[1] && next != kScriptStart[1])) {
+            return RegionResult::NotApplicable;
+        }
+    }
+    RegionResult region = checkRegion(state_.inComment, kCommentStart, kCommentEnd);
+    if (region == RegionResult::NotApplicable) {
+        region = checkRegion(state_.inStyle, kStyleStart, kStyleEnd);
+    }
+    if (region == RegionResult::NotApplicable) {
+        region = checkRegion(state_.inScript, kScriptStart, kScriptEnd);
+    }
+    return region;
+}
+
+MarkupScanner::RegionResult MarkupScanner::checkRegion(bool& flag, std::string_view opening,
+                                                       std::string_view closing) {
+    if (!flag && (at(pos_) != '<' || !startsAt(opening))) {
         return RegionResult::NotApplicable;
     }
-    const std::size_t found =
-        pos_ <= line_.size() ? line_.find(closing, pos_) : std::u32string_view::npos;
-    if (found == std::u32string_view::npos) {
+    const std::size_t found = pos_ <= line_.size() ? line_.find(closing, pos_) : kNone;
+    if (found == kNone) {
         pos_ = line_.size();
         flag = true;
         return RegionResult::LineDone;
@@ -200,14 +310,59 @@ MarkupScanner::RegionResult MarkupScanner::checkRegion(bool& flag, std::u32strin
     return RegionResult::Skipped;
 }
 
+// Outside the regions: a tag, a stray ">", a marker, a word, or a separator.
+void MarkupScanner::scanText() {
+    const int c = at(pos_);
+    if (state_.inTag || (c == '<' && OpensTag(line_, pos_))) {
+        state_.inTag = true;
+        scanTag();
+    } else if (c == '>') {
+        closeTextBracket();
+    } else if (c != kNoChar && IsMarker(static_cast<char>(c))) {
+        applyMarker(static_cast<char>(c));
+        ++pos_;
+    } else if (text::IsLetter(static_cast<char32_t>(c))) {
+        takeWord();
+    } else {
+        ++pos_;
+    }
+}
+
+// A ">" in text ends meta content; the tag depth never goes below 0.
+void MarkupScanner::closeTextBracket() {
+    state_.fontTagOpen = false;
+    state_.inDescription = false;
+    state_.inKeywords = false;
+    ++pos_;
+    if (state_.tagDepth > 0) {
+        --state_.tagDepth;
+    }
+}
+
+void MarkupScanner::applyMarker(char marker) {
+    if (marker == MarkBoldOn) {
+        state_.inBold = true;
+    } else if (marker == MarkBoldOff) {
+        state_.inBold = false;
+    } else if (marker == MarkTitleOn) {
+        state_.inTitle = true;
+    } else if (marker == MarkTitleOff) {
+        state_.inTitle = false;
+    } else if (marker == MarkHeadingOff) {
+        state_.headingCode = 0;
+    } else {
+        state_.headingCode = marker;
+    }
+}
+
 void MarkupScanner::scanTag() {
     const std::size_t length = line_.size();
     for (;;) {
         if (pos_ >= length) {
             return; // the tag goes on into the next line
         }
-        const char32_t c = line_[pos_];
-        if (c == U'>') {
+        const char c = line_[pos_];
+        if (c == '>') {
             --state_.tagDepth;
             ++pos_;
             if (state_.tagDepth == 0) {
@@ -216,31 +371,10 @@ void MarkupScanner::scanTag() {
             }
             continue;
         }
-        if (c == U'<' && OpensTag(line_, pos_)) {
-            ++state_.tagDepth;
-            pos_ = text::SkipSpaces(line_, pos_);
-            if (pos_ >= length) {
+        if (c == '<' && OpensTag(line_, pos_)) {
+            if (!openNestedTag()) {
                 return;
             }
-            if (startsAt(U"meta ")) {
-                readMetaTag();
-                state_.inTag = false;
-                return;
-            }
-            if (startsAt(U"font ")) {
-                readFontTag();
-                if (state_.inTag) {
-                    continue;
-                }
-                return;
-            }
-            if (startsAt(U"/font")) {
-                closeFontTag();
-                --state_.tagDepth;
-                state_.inTag = false;
-                return;
-            }
-            ++pos_;
             continue;
         }
         pos_ = NextTagBracket(line_, pos_, true);
@@ -250,30 +384,54 @@ void MarkupScanner::scanTag() {
     }
 }
 
+// At a "<" that opens a tag: meta and font tags are read, a closing font tag restores the size.
+// False when the tag scan ends here.
+bool MarkupScanner::openNestedTag() {
+    ++state_.tagDepth;
+    // The character after "<" is never a space, so the tag name starts right there.
+    pos_ = text::FirstNonSpaceFrom(line_, pos_ + 1);
+    if (pos_ >= line_.size()) {
+        return false;
+    }
+    if (startsAt("meta ")) {
+        readMetaTag();
+        state_.inTag = false;
+        return false;
+    }
+    if (startsAt("font ")) {
+        readFontTag();
+        return state_.inTag;
+    }
+    if (startsAt("/font")) {
+        closeFontTag();
+        --state_.tagDepth;
+        state_.inTag = false;
+        return false;
+    }
+    ++pos_;
+    return true;
+}
+
+// The description and keywords meta tags: their content is read as text, weighted, until the next
+// ">" in text. The name is looked for anywhere in the rest of the line, spaces ignored.
 void MarkupScanner::readMetaTag() {
     state_.inDescription = false;
     state_.inKeywords = false;
     pos_ += 5;
-    const std::u32string rest = text::RemoveSpaces(line_.substr(std::min(pos_, line_.size())));
-    const auto findContent = [this]() {
-        return pos_ <= line_.size() ? line_.find(U"content", pos_) : std::u32string_view::npos;
-    };
-    if (rest.find(U"name=\"description\"") != std::u32string::npos) {
-        const std::size_t p = findContent();
-        if (p != std::u32string_view::npos) {
-            pos_ = p + 7;
-            state_.inDescription = true;
-        }
-    } else if (rest.find(U"name=\"keywords\"") != std::u32string::npos &&
+    bool* contentFlag = nullptr;
+    if (searches_.occursWithoutSpaces("name=\"description\"", pos_)) {
+        contentFlag = &state_.inDescription;
+    } else if (searches_.occursWithoutSpaces("name=\"keywords\"", pos_) &&
                host_.settings().existingKeywordsWeight > 0) {
-        const std::size_t p = findContent();
-        if (p != std::u32string_view::npos) {
-            pos_ = p + 7;
-            state_.inKeywords = true;
-        }
+        contentFlag = &state_.inKeywords;
     }
-    if (state_.inDescription || state_.inKeywords) {
-        return; // the content is read as text; the next ">" in text ends it
+    if (contentFlag != nullptr) {
+        const std::size_t content = searches_.next("content", pos_);
+        if (content < line_.size()) {
+            pos_ = content + 7;
+            *contentFlag = true;
+            return;
+        }
     }
     const std::size_t gt = NextTagBracket(line_, pos_, false);
     if (gt < line_.size()) {
@@ -286,26 +444,12 @@ void MarkupScanner::readMetaTag() {
 
 void MarkupScanner::readFontTag() {
     pos_ += 5;
-    const std::u32string rest = text::RemoveSpaces(line_.substr(std::min(pos_, line_.size())));
     state_.fontTagOpen = true;
     state_.fontStack.push_back(state_.fontSize);
-    if (rest.find(U"size=") != std::u32string::npos) {
-        const std::size_t sizeAt =
-            pos_ <= line_.size() ? line_.find(U"size", pos_) : std::u32string_view::npos;
-        if (sizeAt != std::u32string_view::npos) {
-            pos_ = text::FindFirstOf(line_, sizeAt + 4, U"-+0123456789");
-            if (pos_ < line_.size()) {
-                const char32_t lead = line_[pos_];
-                double size = 0.0;
-                if (lead == U'+') {
-                    size = state_.fontSize + text::ReadUnsignedNumber(line_.substr(pos_ + 1));
-                } else if (lead == U'-') {
-                    size = state_.fontSize - text::ReadUnsignedNumber(line_.substr(pos_ + 1));
-                } else {
-                    size = text::ReadUnsignedNumber(line_.substr(pos_));
-                }
-                state_.fontSize = static_cast<int>(std::clamp(std::nearbyint(size), 1.0, 7.0));
-            }
+    if (searches_.occursWithoutSpaces("size=", pos_)) {
+        const std::size_t sizeAt = searches_.next("size", pos_);
+        if (sizeAt < line_.size()) {
+            readFontSize(sizeAt);
         }
     }
     const std::size_t gt = NextTagBracket(line_, pos_, false);
@@ -317,6 +461,33 @@ void MarkupScanner::readFontTag() {
     } else {
         pos_ = line_.size();
     }
+}
+
+// Moves to the first sign or digit after "size" and sets the new size: absolute, or relative to
+// the current one after a sign.
+void MarkupScanner::readFontSize(std::size_t sizeAt) {
+    const std::size_t lead = line_.find_first_of("-+0123456789", sizeAt + 4);
+    if (lead == kNone) {
+        pos_ = line_.size();
+        return;
+    }
+    pos_ = lead;
+    const std::size_t numberAt = (line_[lead] == '+' || line_[lead] == '-') ? lead + 1 : lead;
+    std::size_t numberEnd = numberAt;
+    while (numberEnd < line_.size() && (line_[numberEnd] == ' ' || line_[numberEnd] == '.' ||
+                                        (line_[numberEnd] >= '0' && line_[numberEnd] <= '9'))) {
+        ++numberEnd;
+    }
+    number_.assign(line_.begin() + static_cast<std::ptrdiff_t>(numberAt),
+                   line_.begin() + static_cast<std::ptrdiff_t>(numberEnd));
+    const double number = text::ReadUnsignedNumber(number_);
+    double size = number;
+    if (line_[lead] == '+') {
+        size = state_.fontSize + number;
+    } else if (line_[lead] == '-') {
+        size = state_.fontSize - number;
+    }
+    state_.fontSize = static_cast<int>(std::clamp(std::nearbyint(size), 1.0, 7.0));
 }
 
 void MarkupScanner::closeFontTag() {
@@ -341,7 +512,7 @@ bool MarkupScanner::skipTable() {
             }
         } else {
             // Only a "<" can begin either delimiter.
-            pos_ = line_.find(U'<', pos_ + 1);
+            pos_ = line_.find('<', pos_ + 1);
         }
         if (pos_ >= line_.size()) {
             pos_ = line_.size();
@@ -351,14 +522,12 @@ bool MarkupScanner::skipTable() {
 }
 
 void MarkupScanner::takeWord() {
-    const std::size_t n = text::LetterRunLength(line_, pos_);
-    std::string word;
-    word.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        word.push_back(static_cast<char>(line_[pos_ + i]));
+    std::size_t end = pos_;
+    while (end < line_.size() && text::IsLetter(static_cast<unsigned char>(line_[end]))) {
+        ++end;
     }
-    acceptor_.acceptWord(word, *this);
-    pos_ += n;
+    acceptor_.acceptWord(line_.substr(pos_, end - pos_), *this);
+    pos_ = end;
 }
 
 } // namespace orvanta

@@ -28,6 +28,27 @@ struct ScannerState {
     std::vector<int> fontStack;
 };
 
+// Searches of one line that the scanner repeats at ever later positions. Each answer is kept and
+// reused while it still lies ahead, so one long line costs linear time however many tags it has.
+class LineSearches {
+public:
+    void reset(std::string_view line);
+    // First occurrence of text at or after from; the line's length when none.
+    std::size_t next(std::string_view text, std::size_t from);
+    // True when text occurs in the line with its spaces removed, starting at or after from.
+    bool occursWithoutSpaces(std::string_view text, std::size_t from);
+
+private:
+    struct Cached {
+        std::string_view text;
+        std::size_t from = 0;
+        std::size_t found = 0;
+    };
+    std::string_view line_;
+    std::vector<Cached> next_;
+    std::vector<Cached> lastWithoutSpaces_;
+};
+
 // Walks prepared lines character by character: drops comments, styles, scripts, tag interiors and
 // (with table weight 0) tables; follows the title, headings, bold text, tables, font sizes and the
 // content of the description and keywords meta tags; hands every run of letters to word
@@ -36,42 +57,54 @@ class MarkupScanner {
 public:
     MarkupScanner(RunHost& host, WordAcceptor& acceptor);
 
-    // line must be prepared (it ends in the one-space sentinel).
-    void scanLine(const std::u32string& line);
+    // line must be prepared (UTF-8 ending in the one-space sentinel). Every character the scanner
+    // acts on is ASCII, so it walks bytes; the bytes of other characters separate words.
+    void scanLine(std::string_view line);
 
     // Weight of an occurrence at the current position.
     float occurrenceWeight() const;
-
-    const ScannerState& state() const { return state_; }
 
 private:
     // Result of one region check at the current position.
     enum class RegionResult { NotApplicable, Skipped, LineDone };
 
-    RegionResult checkRegion(bool& flag, std::u32string_view opening, std::u32string_view closing);
+    bool scanStep();
+    bool inPlainText() const;
+    bool outsideAnyTagOrRegion() const;
+    bool followTables();
+    void finishOpenFontTag();
+    RegionResult checkRegions();
+    RegionResult checkRegion(bool& flag, std::string_view opening, std::string_view closing);
+    void scanText();
+    void closeTextBracket();
+    void applyMarker(char marker);
     void scanTag();
+    bool openNestedTag();
     void readMetaTag();
     void readFontTag();
+    void readFontSize(std::size_t sizeAt);
     void closeFontTag();
     bool skipTable();
     void takeWord();
-    char32_t at(std::size_t p) const;
-    bool startsAt(std::u32string_view text) const;
+    int at(std::size_t p) const;
+    bool startsAt(std::string_view text) const;
     int tableWeight() const;
 
     RunHost& host_;
     WordAcceptor& acceptor_;
     ScannerState state_;
-    std::u32string_view line_;
+    std::string_view line_;
     std::size_t pos_ = 0;
+    LineSearches searches_;
+    std::u32string number_;
 };
 
 // A "<" opens a tag only when a letter, "/", "!" or "?" follows it; any other "<" is text.
-bool OpensTag(std::u32string_view line, std::size_t p);
+bool OpensTag(std::string_view line, std::size_t p);
 
 // Next ">" (and, with withOpening, next tag-opening "<") at or after from, stepping over quoted
 // attribute values (a quote whose nearest preceding non-space character is "="); line.size() when
 // there is none on the line.
-std::size_t NextTagBracket(std::u32string_view line, std::size_t from, bool withOpening);
+std::size_t NextTagBracket(std::string_view line, std::size_t from, bool withOpening);
 
 } // namespace orvanta

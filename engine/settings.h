@@ -27,13 +27,13 @@ struct AnalysisSettings {
 inline constexpr int kMaxWordLength = 60;
 
 // Region delimiters.
-inline constexpr std::u32string_view kScriptStart = U"<script";
-inline constexpr std::u32string_view kScriptEnd = U"</script>";
-inline constexpr std::u32string_view kStyleStart = U"<style";
-inline constexpr std::u32string_view kStyleEnd = U"</style>";
-inline constexpr std::u32string_view kCommentStart = U"<!--";
-inline constexpr std::u32string_view kCommentEnd = U"-->";
-inline constexpr std::u32string_view kTableStart = U"<table";
-inline constexpr std::u32string_view kTableEnd = U"</table>";
+inline constexpr std::string_view kScriptStart = "<script";
+inline constexpr std::string_view kScriptEnd = "</script>";
+inline constexpr std::string_view kStyleStart = "<style";
+inline constexpr std::string_view kStyleEnd = "</style>";
+inline constexpr std::string_view kCommentStart = "<!--";
+inline constexpr std::string_view kCommentEnd = "-->";
+inline constexpr std::string_view kTableStart = "<table";
+inline constexpr std::string_view kTableEnd = "</table>";
 
 } // namespace orvanta

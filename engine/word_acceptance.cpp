@@ -22,6 +22,21 @@ bool IsDerivedForm(std::string_view word) {
            word != "training";
 }
 
+// The tests that depend on the word alone: one repeated letter, Roman-numeral letters only, no
+// vowel, contraction stems and derived forms.
+bool FailsWordOnlyTests(std::string_view word) {
+    if (word.size() >= 2 && word.find_first_not_of(word.front()) == std::string_view::npos) {
+        return true;
+    }
+    return AllCharsIn(word, "ivxlcm") || word.find_first_of("aeiou") == std::string_view::npos ||
+           IsContractionStem(word) || IsDerivedForm(word);
+}
+
+constexpr std::uint8_t kFails = 1;
+constexpr std::uint8_t kCommon = 2;
+// Bounds the memory a page with millions of distinct words spends on remembered verdicts.
+constexpr std::size_t kMaxVerdicts = 1 << 20;
+
 } // namespace
 
 bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
@@ -33,32 +48,44 @@ bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
     if (length > kMaxWordLength) {
         return false;
     }
-    if (length >= 2 && word.find_first_not_of(word.front()) == std::string_view::npos) {
+    if (FailsWordOnlyTests(word)) {
         return false;
     }
     if (ignore.contains(word)) {
         return false;
     }
-    if (AllCharsIn(word, "ivxlcm")) {
+    return !(settings.ignoreCommonWords && IsCommonWord(word));
+}
+
+bool WordAcceptor::passes(std::string_view word) {
+    const AnalysisSettings& settings = host_.settings();
+    const auto length = static_cast<std::int64_t>(word.size());
+    if (settings.ignoreShortWords && length <= settings.shortWordSize) {
         return false;
     }
-    if (word.find_first_of("aeiou") == std::string_view::npos) {
+    if (length > kMaxWordLength) {
         return false;
     }
-    if (IsContractionStem(word)) {
+    auto it = verdicts_.find(word);
+    if (it == verdicts_.end()) {
+        const std::uint8_t verdict =
+            (FailsWordOnlyTests(word) ? kFails : 0) | (IsCommonWord(word) ? kCommon : 0);
+        if (verdicts_.size() >= kMaxVerdicts) {
+            verdicts_.clear();
+        }
+        it = verdicts_.emplace(std::string(word), verdict).first;
+    }
+    if ((it->second & kFails) != 0 || host_.ignoreList().contains(word)) {
         return false;
     }
-    if (settings.ignoreCommonWords && IsCommonWord(word)) {
-        return false;
-    }
-    return !IsDerivedForm(word);
+    return !(settings.ignoreCommonWords && (it->second & kCommon) != 0);
 }
 
 void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanner) {
-    if (!PassesWordTests(word, host_.settings(), host_.ignoreList())) {
+    if (!passes(word)) {
         return;
     }
-    const std::string counted = table_.foldPlural(word);
+    const std::string_view counted = table_.foldPlural(word);
     if (table_.countWord(counted, scanner.occurrenceWeight())) {
         host_.wordAdded(counted, table_.wordCount());
     }

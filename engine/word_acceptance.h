@@ -1,5 +1,10 @@
 #pragma once
 
+#include "engine/word_table.h"
+
+#include <boost/unordered/unordered_flat_map.hpp>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace orvanta {
@@ -24,8 +29,13 @@ public:
     void acceptWord(std::string_view word, const MarkupScanner& scanner);
 
 private:
+    bool passes(std::string_view word);
+
     RunHost& host_;
     WordTable& table_;
+    // What the tests that depend on the word alone said about each word seen so far, so that a
+    // repeated word skips the list searches. Settings and the ignore list are read every time.
+    boost::unordered_flat_map<std::string, std::uint8_t, WordHash, std::equal_to<>> verdicts_;
 };
 
 } // namespace orvanta

@@ -1,11 +1,28 @@
 #include "engine/word_table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace orvanta {
-namespace {
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// Words are short: eight bytes at a time, multiplied in; the map mixes the result further.
+std::size_t WordHash::operator()(std::string_view word) const noexcept {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t h = word.size() * kMultiplier;
+    std::size_t i = 0;
+    for (; i + 8 <= word.size(); i += 8) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, word.data() + i, 8);
+        h = (h ^ chunk) * kMultiplier;
+        h ^= h >> 29;
+    }
+    if (i < word.size()) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, word.data() + i, word.size() - i);
+        h = (h ^ chunk) * kMultiplier;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {
@@ -18,51 +35,70 @@ bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {
 }
 
 std::size_t WordTable::firstWithText(std::string_view text) const {
-    std::size_t best = kNone;
-    const auto [first, last] = byText_.equal_range(text);
-    for (auto it = first; it != last; ++it) {
-        if (best == kNone || ranksBefore(it->second, best)) {
-            best = it->second;
+    const auto found = byText_.find(text);
+    if (found == byText_.end()) {
+        return kNoSlot;
+    }
+    std::size_t best = found->second;
+    for (std::size_t id = slots_[best].sameText; id != kNoSlot; id = slots_[id].sameText) {
+        if (ranksBefore(id, best)) {
+            best = id;
         }
     }
     return best;
 }
 
-std::string WordTable::foldPlural(std::string_view word) {
-    std::string result(word);
+void WordTable::linkText(std::size_t id) {
+    const auto [it, inserted] = byText_.try_emplace(slots_[id].entry.text, id);
+    slots_[id].sameText = inserted ? kNoSlot : it->second;
+    it->second = id;
+}
+
+void WordTable::unlinkText(std::size_t id) {
+    const auto it = byText_.find(slots_[id].entry.text);
+    if (it->second == id) {
+        if (slots_[id].sameText == kNoSlot) {
+            byText_.erase(it);
+        } else {
+            it->second = slots_[id].sameText;
+        }
+        return;
+    }
+    std::size_t previous = it->second;
+    while (slots_[previous].sameText != id) {
+        previous = slots_[previous].sameText;
+    }
+    slots_[previous].sameText = slots_[id].sameText;
+}
+
+std::string_view WordTable::foldPlural(std::string_view word) {
     if (slots_.empty()) {
-        return result;
+        return word;
     }
     // An entry that is the word's singular: the word is counted under it.
-    std::size_t singular = kNone;
+    std::size_t singular = kNoSlot;
     if (word.size() > 1 && word.back() == 's') {
         singular = firstWithText(word.substr(0, word.size() - 1));
     }
     // An entry that is the word's plural: the entry becomes the word.
-    const std::string plural = result + "s";
-    const std::size_t pluralEntry = firstWithText(plural);
+    plural_.assign(word);
+    plural_.push_back('s');
+    const std::size_t pluralEntry = firstWithText(plural_);
 
-    if (singular != kNone && (pluralEntry == kNone || ranksBefore(singular, pluralEntry))) {
-        result.pop_back();
-        return result;
+    if (singular != kNoSlot && (pluralEntry == kNoSlot || ranksBefore(singular, pluralEntry))) {
+        return word.substr(0, word.size() - 1);
     }
-    if (pluralEntry != kNone) {
-        const auto [first, last] = byText_.equal_range(plural);
-        for (auto it = first; it != last; ++it) {
-            if (it->second == pluralEntry) {
-                byText_.erase(it);
-                break;
-            }
-        }
-        slots_[pluralEntry].entry.text = result;
-        byText_.emplace(result, pluralEntry);
+    if (pluralEntry != kNoSlot) {
+        unlinkText(pluralEntry);
+        slots_[pluralEntry].entry.text.assign(word);
+        linkText(pluralEntry);
     }
-    return result;
+    return word;
 }
 
-bool WordTable::countWord(const std::string& word, float weight) {
+bool WordTable::countWord(std::string_view word, float weight) {
     const std::size_t id = firstWithText(word);
-    if (id != kNone) {
+    if (id != kNoSlot) {
         Slot& slot = slots_[id];
         ++slot.entry.frequency;
         const float sum = slot.entry.keyValue + weight;
@@ -73,8 +109,8 @@ bool WordTable::countWord(const std::string& word, float weight) {
         }
         return false;
     }
-    slots_.push_back(Slot{WordEntry{word, 1, weight}, ++clock_});
-    byText_.emplace(word, slots_.size() - 1);
+    slots_.push_back(Slot{WordEntry{std::string(word), 1, weight}, ++clock_, kNoSlot});
+    linkText(slots_.size() - 1);
     return true;
 }
 

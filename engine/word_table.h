@@ -1,15 +1,19 @@
 #pragma once
 
-#include "util/string_hash.h"
-
+#include <boost/unordered/unordered_flat_map.hpp>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace orvanta {
+
+// Hash for maps keyed by words (short ASCII texts), searchable with a std::string_view.
+struct WordHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view word) const noexcept;
+};
 
 struct WordEntry {
     std::string text;
@@ -27,12 +31,13 @@ class WordTable {
 public:
     // Plural folding: finds the first entry in ranking order that forms a singular/plural pair
     // with the word. When the entry is the singular, the word is counted under it; when the entry
-    // is the plural, the entry becomes the singular. Returns the word to count.
-    std::string foldPlural(std::string_view word);
+    // is the plural, the entry becomes the singular. Returns the word to count: word itself or
+    // word without its final "s" (a view into word).
+    std::string_view foldPlural(std::string_view word);
 
     // Counts one occurrence under the first entry with exactly this text, or makes a new entry.
     // Returns true when the word was new.
-    bool countWord(const std::string& word, float weight);
+    bool countWord(std::string_view word, float weight);
 
     std::int64_t wordCount() const { return static_cast<std::int64_t>(slots_.size()); }
 
@@ -42,15 +47,22 @@ public:
 private:
     struct Slot {
         WordEntry entry;
-        std::uint64_t stamp = 0; // when the key value last changed
+        std::uint64_t stamp = 0;  // when the key value last changed
+        std::size_t sameText = 0; // next slot with the same text, or kNoSlot
     };
+    static constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
+
     bool ranksBefore(std::size_t a, std::size_t b) const;
-    // The best-ranked entry with this text; npos when none.
+    // The best-ranked entry with this text; kNoSlot when none.
     std::size_t firstWithText(std::string_view text) const;
+    void linkText(std::size_t id);
+    void unlinkText(std::size_t id);
 
     std::vector<Slot> slots_;
-    std::unordered_multimap<std::string, std::size_t, text::TransparentStringHash, std::equal_to<>>
-        byText_;
+    // Text to the slots that have it, chained through Slot::sameText. Plural folding can give two
+    // entries one text, so a chain usually has one slot and rarely more.
+    boost::unordered_flat_map<std::string, std::size_t, WordHash, std::equal_to<>> byText_;
+    std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
 };
 

@@ -1,29 +1,14 @@
 #include "util/string_utils.h"
 
+#include <algorithm>
+
 namespace orvanta::text {
 
-std::size_t SkipSpaces(std::u32string_view s, std::size_t p) {
-    std::size_t q = (p == kBeforeStart) ? 0 : (p >= s.size() ? s.size() : p + 1);
-    while (q < s.size() && s[q] == kSpace) {
-        ++q;
+std::size_t FirstNonSpaceFrom(std::string_view s, std::size_t p) {
+    while (p < s.size() && s[p] == ' ') {
+        ++p;
     }
-    return q;
-}
-
-std::size_t FindFirstOf(std::u32string_view s, std::size_t p, std::u32string_view set) {
-    if (set.empty() || p >= s.size()) {
-        return s.size();
-    }
-    const std::size_t at = s.find_first_of(set, p);
-    return at == std::u32string_view::npos ? s.size() : at;
-}
-
-std::size_t LetterRunLength(std::u32string_view s, std::size_t p) {
-    std::size_t q = p;
-    while (q < s.size() && IsLetter(s[q])) {
-        ++q;
-    }
-    return q > p ? q - p : 0;
+    return std::min(p, s.size());
 }
 
 void KeepSignedDigits(std::string& s, bool allowMinus) {
@@ -55,17 +40,6 @@ std::size_t CountChar(std::u32string_view s, char32_t c) {
     return n;
 }
 
-std::u32string RemoveSpaces(std::u32string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (const char32_t c : s) {
-        if (c != kSpace) {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 std::u32string_view TrimSpaces(std::u32string_view s) {
     const std::size_t first = s.find_first_not_of(kSpace);
     if (first == std::u32string_view::npos) {
@@ -76,12 +50,16 @@ std::u32string_view TrimSpaces(std::u32string_view s) {
 }
 
 std::string_view TrimSpaces(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
+    // Plain loops: this runs on every document line, and lines are short.
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && s[first] == ' ') {
+        ++first;
     }
-    const std::size_t last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
+    while (last > first && s[last - 1] == ' ') {
+        --last;
+    }
+    return s.substr(first, last - first);
 }
 
 } // namespace orvanta::text

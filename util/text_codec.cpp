@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace orvanta::text {
 namespace {
@@ -57,11 +58,32 @@ std::size_t ValidSequenceLength(std::string_view s, std::size_t i) {
     return length;
 }
 
+// Length of the leading run of ASCII bytes, eight at a time.
+std::size_t AsciiPrefixLength(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i + 8 <= bytes.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if ((word & 0x8080808080808080ULL) != 0) {
+            break;
+        }
+        i += 8;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) {
+        ++i;
+    }
+    return i;
+}
+
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            i += AsciiPrefixLength(bytes.substr(i));
+            continue;
+        }
         const std::size_t length = ValidSequenceLength(bytes, i);
         if (length == 0) {
             return false;
@@ -116,6 +138,39 @@ std::u32string DecodeLine(std::string_view bytes) {
         return std::u32string(bytes.begin(), bytes.end());
     }
     return IsValidUtf8(bytes) ? DecodeUtf8(bytes) : DecodeWindows1252(bytes);
+}
+
+void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out) {
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out.push_back(ch);
+        } else {
+            AppendUtf8(out, (b <= 0x9F) ? kWindows1252High[b - 0x80] : char32_t{b});
+        }
+    }
+}
+
+std::string_view Utf8OrWindows1252Decoder::decode(std::string_view bytes,
+                                                  std::string& scratch) const {
+    if (IsValidUtf8(bytes)) {
+        return bytes;
+    }
+    scratch.clear();
+    // One allocation: every byte from 0x80 takes at most three bytes (the line's end sentinel
+    // is added later, hence the extra one).
+    std::size_t high = 0;
+    for (const char ch : bytes) {
+        high += static_cast<unsigned char>(ch) >= 0x80 ? 1 : 0;
+    }
+    scratch.reserve(bytes.size() + 2 * high + 1);
+    AppendWindows1252AsUtf8(bytes, scratch);
+    return scratch;
+}
+
+const LineDecoder& DefaultLineDecoder() {
+    static const Utf8OrWindows1252Decoder decoder;
+    return decoder;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

@@ -11,11 +11,30 @@ namespace orvanta::text {
 std::u32string DecodeLine(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
+// Appends the UTF-8 form of Windows-1252 bytes.
+void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
 std::u32string DecodeUtf8(std::string_view validBytes);
 std::u32string DecodeWindows1252(std::string_view bytes);
 
 std::string ToUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
+
+// Turns the raw bytes of one document line into UTF-8. A run picks one decoder for all its lines.
+class LineDecoder {
+public:
+    virtual ~LineDecoder() = default;
+    // Returns the line as UTF-8: either bytes itself, when it needs no change, or scratch,
+    // which the decoder fills.
+    virtual std::string_view decode(std::string_view bytes, std::string& scratch) const = 0;
+};
+
+// UTF-8 when the line's bytes are valid UTF-8, otherwise Windows-1252 (as DecodeLine).
+class Utf8OrWindows1252Decoder final : public LineDecoder {
+public:
+    std::string_view decode(std::string_view bytes, std::string& scratch) const override;
+};
+
+const LineDecoder& DefaultLineDecoder();
 
 // Decodes UTF-8 coming from the host (box texts); invalid sequences fall back to Windows-1252.
 inline std::u32string FromHostText(std::string_view utf8) {

@@ -1,3 +1,4 @@
+#include "engine/markup_scanner.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,43 @@ TEST(MarkupScanner, TagBoundaries) {
          "beta> gamma",
          {{"beta", 3}, {"gamma", 3}}},
     });
+}
+
+} // namespace
+} // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST(LineSearches, AnswersMatchPlainSearchesFromAnyPosition) {
+    const std::string line = "a size =1 content x si ze=2 content  size=3 ";
+    LineSearches searches;
+    searches.reset(line);
+    // Forward, backward and repeated starts must all agree with a fresh search.
+    for (const std::size_t from : {0u, 3u, 3u, 20u, 2u, 30u, 44u, 45u, 50u, 0u}) {
+        const std::size_t plain = line.find("content", from);
+        EXPECT_EQ(searches.next("content", from), plain == std::string::npos ? line.size() : plain)
+            << from;
+        std::string rest = line.substr(std::min<std::size_t>(from, line.size()));
+        std::erase(rest, ' ');
+        EXPECT_EQ(searches.occursWithoutSpaces("size=", from),
+                  rest.find("size=") != std::string::npos)
+            << from;
+    }
+}
+
+TEST(MarkupScanner, ManyFontTagsOnOneLineReadLikeTheSameTagsOnSeparateLines) {
+    std::string oneLine;
+    std::string split;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string tag = "<font size=\"" + std::string(i % 2 ? "+1" : "2") +
+                                "\">alpha</font> <meta name=\"description\" content=\"beta\"> ";
+        oneLine += tag;
+        split += tag + "\n";
+    }
+    AnalysisSettings s;
+    EXPECT_EQ(testing::RawKeyValue(oneLine, "alpha", s), testing::RawKeyValue(split, "alpha", s));
+    EXPECT_EQ(testing::RawKeyValue(oneLine, "beta", s), testing::RawKeyValue(split, "beta", s));
 }
 
 } // namespace

@@ -8,9 +8,9 @@ namespace orvanta::text {
 namespace {
 
 TEST(StringUtils, PositionsBeyondTheEndAreClampedAndSignsKeptOnce) {
-    EXPECT_EQ(SkipSpaces(U"a  b", 0), 3u); // the character at p itself is not looked at
-    EXPECT_EQ(SkipSpaces(U"abcde", 10), 5u);
-    EXPECT_EQ(FindFirstOf(U"a>b", 5, U">"), 3u);
+    EXPECT_EQ(FirstNonSpaceFrom("a  b", 1), 3u);
+    EXPECT_EQ(FirstNonSpaceFrom("a  b", 0), 0u); // the character at p itself counts
+    EXPECT_EQ(FirstNonSpaceFrom("abcde", 10), 5u);
     std::string digits = "+-5-";
     KeepSignedDigits(digits, true);
     EXPECT_EQ(digits, "+-5"); // a sign only before the digits, each sign once
@@ -48,6 +48,21 @@ TEST(SimpleLowerCase, MapsOneCharacterToOne) {
     std::u32string s = U"\u0130STANBUL";
     LowerCaseInPlace(s);
     EXPECT_EQ(s, U"istanbul");
+}
+
+TEST(LowerCaseUtf8, HandlesCharactersWhoseLowerCaseIsLongerOrShorter) {
+    // U+023A lower-cases to U+2C65 (two bytes to three), U+0130 to "i" (two bytes to one).
+    const std::string mixed = "AB\xC8\xBA"
+                              "CDEFGHIJKL\xC4\xB0\xC8\xBA\xC8\xBAXYZ \xC3\x89";
+    const std::string lower = "ab\xE2\xB1\xA5"
+                              "cdefghijkli\xE2\xB1\xA5\xE2\xB1\xA5xyz \xC3\xA9";
+    std::string out = "old";
+    LowerCaseUtf8(mixed, out);
+    EXPECT_EQ(out, lower);
+    std::string inPlace = mixed;
+    LowerCaseUtf8InPlace(inPlace);
+    EXPECT_EQ(inPlace, lower);
+    EXPECT_EQ(ToUtf8(DecodeUtf8(lower)), lower);
 }
 
 } // namespace
