@@ -1,5 +1,7 @@
 #include "util/utf16_decoder.h"
 
+#include "util/text_codec.h"
+
 namespace orvanta::text {
 namespace {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
@@ -12,41 +14,22 @@ bool IsLowSurrogate(char16_t u) {
 }
 } // namespace
 
-void AppendCodePointUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 void Utf16Decoder::unit(char16_t u, std::string& utf8) {
     if (highSurrogate_ != 0) {
         const char16_t high = highSurrogate_;
         highSurrogate_ = 0;
         if (IsLowSurrogate(u)) {
-            AppendCodePointUtf8(utf8, 0x10000 + ((char32_t(high) - 0xD800) << 10) +
-                                          (char32_t(u) - 0xDC00));
+            AppendUtf8(utf8, 0x10000 + ((char32_t(high) - 0xD800) << 10) + (char32_t(u) - 0xDC00));
             return;
         }
-        AppendCodePointUtf8(utf8, kReplacementCharacter);
+        AppendUtf8(utf8, kReplacementCharacter);
     }
     if (IsHighSurrogate(u)) {
         highSurrogate_ = u;
     } else if (IsLowSurrogate(u)) {
-        AppendCodePointUtf8(utf8, kReplacementCharacter);
+        AppendUtf8(utf8, kReplacementCharacter);
     } else {
-        AppendCodePointUtf8(utf8, u);
+        AppendUtf8(utf8, u);
     }
 }
 
@@ -73,11 +56,11 @@ void Utf16Decoder::feed(std::string_view bytes, std::string& utf8) {
 void Utf16Decoder::finish(std::string& utf8) {
     if (highSurrogate_ != 0) {
         highSurrogate_ = 0;
-        AppendCodePointUtf8(utf8, kReplacementCharacter);
+        AppendUtf8(utf8, kReplacementCharacter);
     }
     if (haveOddByte_) {
         haveOddByte_ = false;
-        AppendCodePointUtf8(utf8, kReplacementCharacter);
+        AppendUtf8(utf8, kReplacementCharacter);
     }
 }
 

@@ -27,7 +27,4 @@ private:
     char16_t highSurrogate_ = 0; // 0: none pending
 };
 
-// Appends one code point as UTF-8.
-void AppendCodePointUtf8(std::string& out, char32_t c);
-
 } // namespace orvanta::text
