@@ -253,18 +253,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (handleFileDrag(event)) {
         return true;
     }
-    // On the buttons that have always answered F1 on its release, the window's F1 stands back.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-        (watched == ui_.helpButton || watched == ui_.generateTagButton ||
-         watched == ui_.showExistingButton)) {
+    // The buttons that have always answered F1 on its release keep doing so; the window's F1
+    // stands back for them.
+    const bool helpKeyButton = watched == ui_.helpButton || watched == ui_.generateTagButton ||
+                               watched == ui_.showExistingButton;
+    if (event->type() == QEvent::ShortcutOverride && helpKeyButton &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         event->accept();
         return true;
     }
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            if (key->key() == Qt::Key_F1 && watched != ui_.inputFileEdit) {
+            if (key->key() == Qt::Key_F1 && helpKeyButton) {
                 onHelpClicked();
                 return true;
             }
