@@ -152,6 +152,11 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
     return report;
 }
 
+FileReport FailureReport(const std::string& shownName, const Options& options,
+                         std::string message) {
+    return Failure(shownName, options, std::move(message));
+}
+
 std::string AsTerminalText(std::string_view boxText) {
     std::string out = core::WithLineFeeds(boxText);
     if (out.empty() || out.back() != '\n') {

@@ -21,6 +21,9 @@ struct FileReport {
 FileReport AnalyseFile(const std::string& file, const Options& options,
                        const IgnoreList& ignoreList, const std::string& shownName = {});
 
+// The report of a file that could not be analysed at all, for the reason given in message.
+FileReport FailureReport(const std::string& shownName, const Options& options, std::string message);
+
 // CR LF (and lone CR) written as newline, with a final newline added when missing.
 std::string AsTerminalText(std::string_view boxText);
 

@@ -63,9 +63,8 @@ orvanta::cli::FileReport AnalyseStandardInput(orvanta::cli::StandardInputPage& i
     using namespace orvanta::cli;
     std::string error;
     if (!input.read(error)) {
-        FileReport report;
-        report.errorMessage = orvanta::core::ReadErrorMessage(error).text;
-        return report;
+        return FailureReport(kStandardInputName, options,
+                             orvanta::core::ReadErrorMessage(error).text);
     }
     return AnalyseFile(input.path(), options, ignoreList, kStandardInputName);
 }
@@ -82,7 +81,7 @@ int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& 
         const FileReport report = file == kStandardInputName
                                       ? AnalyseStandardInput(standardInput, options, ignoreList)
                                       : AnalyseFile(file, options, ignoreList);
-        if (options.format == Format::Json && !report.json.empty()) {
+        if (options.format == Format::Json) {
             std::cout << report.json << '\n';
         } else if (report.ok || !report.boxText.empty()) {
             if (headed) {

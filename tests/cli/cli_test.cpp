@@ -296,6 +296,14 @@ TEST(CliStandardInput, DashOrAPipeWithoutFilesReadsThePageFromStandardInput) {
                             "\n==> - <==\n" + direct.out);
 }
 
+TEST(CliStandardInput, StandardInputThatCannotBeReadIsThatFilesFailure) {
+    const CommandResult r = RunCliWith({"--format=json", "-"}, "/", {});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "orvanta-cli: -: Error when reading the input file: Is a directory\n");
+    EXPECT_EQ(r.out, "{\"file\":\"-\",\"mode\":\"tag\",\"error\":\"Error when reading the input "
+                     "file: Is a directory\"}\n");
+}
+
 TEST(CliStandardInput, NoFileWithATerminalOnStandardInputIsAUsageError) {
     const Terminal terminal;
     if (terminal.path.empty()) {
