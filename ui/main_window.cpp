@@ -391,7 +391,10 @@ bool MainWindow::handleFileDrag(QEvent* event) {
             return false;
         }
         drop->acceptProposedAction();
-        onUrlsDropped(drop->mimeData()->urls());
+        // Taken once the drop has finished, so that a message about it does not hold up the
+        // program the page was dragged from.
+        QTimer::singleShot(0, this,
+                           [this, urls = drop->mimeData()->urls()] { onUrlsDropped(urls); });
         return true;
     }
     default:

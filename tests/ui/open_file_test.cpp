@@ -28,6 +28,7 @@ bool DropOn(QWidget* target, const QList<QUrl>& urls) {
     }
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
     return drop.isAccepted();
 }
 
