@@ -113,16 +113,17 @@ void ReportWordList(const std::vector<WordEntry>& words, const AnalysisSettings&
 } // namespace
 
 FileReport AnalyseFile(const std::string& file, const Options& options,
-                       const IgnoreList& ignoreList) {
+                       const IgnoreList& ignoreList, const std::string& shownName) {
+    const std::string& name = shownName.empty() ? file : shownName;
     const std::string path(text::TrimSpaces(file));
     const core::InputFileCheck check = core::CheckInputFile(path);
     if (check != core::InputFileCheck::Ok) {
-        return Failure(file, options, core::InputFileMessage(check).text);
+        return Failure(name, options, core::InputFileMessage(check).text);
     }
 
     FileReport report;
     JsonObject json;
-    json.field("file", file).field("mode", ModeName(options.mode));
+    json.field("file", name).field("mode", ModeName(options.mode));
     const AnalysisSettings settings = core::ToAnalysisSettings(options.settings);
     if (options.mode == Mode::ShowExisting) {
         ReportExisting(path, report, json);
@@ -130,7 +131,7 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
         FixedSettingsHost host(settings, ignoreList);
         const RunResult run = RunAnalysis(path, host);
         if (run.outcome != RunOutcome::Completed) {
-            return Failure(file, options, core::ReadErrorMessage(run.failureReason).text);
+            return Failure(name, options, core::ReadErrorMessage(run.failureReason).text);
         }
         report.ok = true;
         report.wordsFound = static_cast<std::int64_t>(run.words.size());
@@ -149,6 +150,11 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
     }
     report.json = json.str();
     return report;
+}
+
+FileReport FailureReport(const std::string& shownName, const Options& options,
+                         std::string message) {
+    return Failure(shownName, options, std::move(message));
 }
 
 std::string AsTerminalText(std::string_view boxText) {

@@ -17,8 +17,12 @@ struct FileReport {
     std::string json; // one JSON object, when JSON output was asked for
 };
 
+// Analyses the page at file; the report names it shownName (the file itself when empty).
 FileReport AnalyseFile(const std::string& file, const Options& options,
-                       const IgnoreList& ignoreList);
+                       const IgnoreList& ignoreList, const std::string& shownName = {});
+
+// The report of a file that could not be analysed at all, for the reason given in message.
+FileReport FailureReport(const std::string& shownName, const Options& options, std::string message);
 
 // CR LF (and lone CR) written as newline, with a final newline added when missing.
 std::string AsTerminalText(std::string_view boxText);

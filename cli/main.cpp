@@ -1,13 +1,17 @@
 // orvanta-cli: the analysis engine without the window, for batch use and tests.
 #include "cli/file_report.h"
 #include "cli/options.h"
+#include "cli/standard_input.h"
 #include "core/ignore_words.h"
 #include "core/limit_boxes.h"
 #include "core/messages.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #ifndef ORVANTA_VERSION
@@ -39,14 +43,44 @@ void CheckLimitTexts(orvanta::cli::Options& options) {
     }
 }
 
-// Analyses every file in turn; a file that fails does not stop the others.
+// Sends what is buffered for standard output on its way. A write that failed (a full disk, a
+// closed pipe), now or in an earlier write, is reported on standard error with the system's
+// reason, which the failed write left in errno, and gives false.
+bool FlushOutput() {
+    if (std::cout.flush()) {
+        return true;
+    }
+    const int error = errno;
+    std::cerr << "orvanta-cli: write error" << (error != 0 ? ": " : "")
+              << (error != 0 ? std::strerror(error) : "") << '\n';
+    return false;
+}
+
+// Analyses the page read from standard input ("-"); reads it at the first use.
+orvanta::cli::FileReport AnalyseStandardInput(orvanta::cli::StandardInputPage& input,
+                                              const orvanta::cli::Options& options,
+                                              const orvanta::IgnoreList& ignoreList) {
+    using namespace orvanta::cli;
+    std::string error;
+    if (!input.read(error)) {
+        return FailureReport(kStandardInputName, options,
+                             orvanta::core::ReadErrorMessage(error).text);
+    }
+    return AnalyseFile(input.path(), options, ignoreList, kStandardInputName);
+}
+
+// Analyses every file in turn; a file that fails does not stop the others, a failed write to
+// standard output does.
 int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& ignoreList) {
     using namespace orvanta::cli;
     int status = kExitOk;
     const bool headed = options.files.size() > 1 && options.format == Format::Text;
     bool first = true;
+    StandardInputPage standardInput;
     for (const std::string& file : options.files) {
-        const FileReport report = AnalyseFile(file, options, ignoreList);
+        const FileReport report = file == kStandardInputName
+                                      ? AnalyseStandardInput(standardInput, options, ignoreList)
+                                      : AnalyseFile(file, options, ignoreList);
         if (options.format == Format::Json) {
             std::cout << report.json << '\n';
         } else if (report.ok || !report.boxText.empty()) {
@@ -56,7 +90,9 @@ int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& 
             std::cout << AsTerminalText(report.boxText);
             first = false;
         }
-        std::cout.flush();
+        if (!FlushOutput()) {
+            return kExitFileFailed;
+        }
         if (!report.ok) {
             std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
             status = kExitFileFailed;
@@ -72,7 +108,7 @@ int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& 
 int main(int argc, char** argv) {
     using namespace orvanta::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    ParseResult parsed = ParseOptions(args);
+    ParseResult parsed = ParseOptions(args, ::isatty(STDIN_FILENO) == 0);
     if (!parsed.error.empty()) {
         std::cerr << "orvanta-cli: " << parsed.error << "\n"
                   << "Try 'orvanta-cli --help' for more information.\n";
@@ -81,11 +117,11 @@ int main(int argc, char** argv) {
     Options& options = parsed.options;
     if (options.help) {
         std::cout << UsageText();
-        return kExitOk;
+        return FlushOutput() ? kExitOk : kExitFileFailed;
     }
     if (options.version) {
         std::cout << "orvanta-cli " << ORVANTA_VERSION << '\n';
-        return kExitOk;
+        return FlushOutput() ? kExitOk : kExitFileFailed;
     }
 
     CheckLimitTexts(options);

@@ -149,9 +149,18 @@ bool IsFileArgument(const std::string& arg) {
     return arg.empty() || arg[0] != '-' || arg == "-";
 }
 
+// The two short forms, each standing for its long option.
+bool IsShortFlag(const std::string& arg) {
+    return arg == "-h" || arg == "-V";
+}
+
+std::string LongForm(const std::string& arg) {
+    return arg == "-h" ? "--help" : "--version";
+}
+
 } // namespace
 
-ParseResult ParseOptions(const std::vector<std::string>& args) {
+ParseResult ParseOptions(const std::vector<std::string>& args, bool inputIsPiped) {
     ParseResult result;
     Options& o = result.options;
     bool onlyFiles = false;
@@ -160,6 +169,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
             o.files.push_back(args[i]);
         } else if (args[i] == "--") {
             onlyFiles = true;
+        } else if (IsShortFlag(args[i])) {
+            ApplyFlag(LongForm(args[i]), o);
         } else if (!args[i].starts_with("--")) {
             result.error = "unknown option '" + args[i] + "'";
         } else {
@@ -171,14 +182,19 @@ ParseResult ParseOptions(const std::vector<std::string>& args) {
         }
     }
     if (result.error.empty() && o.files.empty() && !o.help && !o.version) {
-        result.error = "no input file given";
+        if (inputIsPiped) {
+            o.files.emplace_back("-");
+        } else {
+            result.error = "no input file given";
+        }
     }
     return result;
 }
 
 std::string UsageText() {
-    return R"(Usage: orvanta-cli [OPTION]... FILE...
+    return R"(Usage: orvanta-cli [OPTION]... [FILE]...
 Prints the keywords meta tag for each HTML FILE, exactly as the desktop program shows it.
+A FILE of - reads the page from standard input, as does giving no FILE with a pipe on it.
 
 Output:
   --list-words                    list every qualifying word with rank, value and frequency
@@ -207,10 +223,11 @@ The tag:
   --max-keywords TEXT             maximum number of keywords (5-100, default 50; empty: no limit)
   --max-bytes TEXT                maximum length of the tag (up to 1000, default 500; empty: no limit)
 
-  --help                          show this help and exit
-  --version                       show the version and exit
+  -h, --help                      show this help and exit
+  -V, --version                   show the version and exit
 
-Exit status: 0 on success, 2 when a file could not be analysed, 64 on a usage error.
+Exit status: 0 on success, 2 when a file could not be analysed or the output could not be
+written, 64 on a usage error.
 The HTML files are only read, never written.
 )";
 }

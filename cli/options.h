@@ -30,7 +30,9 @@ struct ParseResult {
 
 // Parses the command line (argv[0] excluded). Later options override earlier ones, so
 // "--settings FILE" followed by options starts from the saved settings and changes some.
-ParseResult ParseOptions(const std::vector<std::string>& args);
+// Without a file, the page comes from standard input ("-") when inputIsPiped, and the command
+// line is a usage error otherwise.
+ParseResult ParseOptions(const std::vector<std::string>& args, bool inputIsPiped = false);
 
 std::string UsageText();
 

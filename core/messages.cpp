@@ -14,6 +14,11 @@ Message ReadErrorMessage(const std::string& reason) {
     return {"Error when reading the input file: " + reason, "Error", MessageIcon::Warning};
 }
 
+Message NotLocalFileMessage(const std::string& address) {
+    return {"Only a file on this computer can be opened, not " + address + ".", "Invalid input",
+            MessageIcon::Warning};
+}
+
 Message SaveStateErrorMessage(const std::string& reason) {
     return {"Error when attempting to save the state: " + reason, "Save state",
             MessageIcon::Warning};

@@ -29,6 +29,9 @@ std::string StoppedLine(std::int64_t wordsIdentified);
 // A run that could not read its document; reason is the system's description.
 Message ReadErrorMessage(const std::string& reason);
 
+// A page dropped on the window that is not a file on this computer; address is as dropped.
+Message NotLocalFileMessage(const std::string& address);
+
 // A settings file that could not be saved; reason is the system's description.
 Message SaveStateErrorMessage(const std::string& reason);
 

@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "ui/window_geometry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -27,15 +28,20 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
+#include <QTimer>
 #include <exception>
+#include <utility>
 
 namespace orvanta::ui {
 
@@ -107,6 +113,35 @@ void MainWindow::connectHandlers() {
         widget->installEventFilter(this);
     }
     connectButtons();
+    addShortcuts();
+    acceptFileDrops();
+}
+
+// Ctrl+Q and F1 work wherever the focus is in the window.
+void MainWindow::addShortcuts() {
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &MainWindow::onHelpClicked);
+    addAction(help);
+}
+
+// A page dropped anywhere on the window is opened. The text boxes take dropped text themselves,
+// so they hand a dragged address to the window instead of typing it.
+void MainWindow::acceptFileDrops() {
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->acceptDrops()) {
+            child->installEventFilter(this);
+        }
+    }
+    ui_.outputBox->viewport()->installEventFilter(this);
 }
 
 void MainWindow::connectButtons() {
@@ -215,10 +250,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (handleFileDrag(event)) {
+        return true;
+    }
+    // The buttons that have always answered F1 on its release keep doing so; the window's F1
+    // stands back for them.
+    const bool helpKeyButton = watched == ui_.helpButton || watched == ui_.generateTagButton ||
+                               watched == ui_.showExistingButton;
+    if (event->type() == QEvent::ShortcutOverride && helpKeyButton &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            if (key->key() == Qt::Key_F1 && watched != ui_.inputFileEdit) {
+            if (key->key() == Qt::Key_F1 && helpKeyButton) {
                 onHelpClicked();
                 return true;
             }
@@ -297,11 +344,87 @@ void MainWindow::onInputFileClicked() {
     if (path.isEmpty()) {
         return;
     }
+    takeInputFile(path);
+}
+
+void MainWindow::takeInputFile(const QString& path) {
+    analysisCurrent_ = false;
     ui_.inputFileEdit->setText(QDir::toNativeSeparators(path));
     setOutputText({});
     ui_.wordCountLabel->clear();
     validateInputFile(path);
     setFocusToNextStep();
+}
+
+void MainWindow::openFile(const QString& path) {
+    bringToFront();
+    if (running_ || ending_) {
+        pendingFile_ = path;
+        return;
+    }
+    takeInputFile(path);
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+// Drags that carry addresses, wherever on the window they arrive; true when it was one.
+bool MainWindow::handleFileDrag(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!drag->mimeData()->hasUrls()) {
+            return false;
+        }
+        drag->setAccepted(!running_);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasUrls()) {
+            return false;
+        }
+        drop->acceptProposedAction();
+        // Taken once the drop has finished, so that a message about it does not hold up the
+        // program the page was dragged from.
+        QTimer::singleShot(0, this,
+                           [this, urls = drop->mimeData()->urls()] { onUrlsDropped(urls); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    handleFileDrag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    handleFileDrag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    handleFileDrag(event);
+}
+
+// The first address dropped is the page; only a file on this computer can be read.
+void MainWindow::onUrlsDropped(const QList<QUrl>& urls) {
+    if (urls.isEmpty() || running_) {
+        return;
+    }
+    const QUrl& url = urls.first();
+    if (!url.isLocalFile()) {
+        showMessage(core::NotLocalFileMessage(url.toDisplayString().toStdString()));
+        return;
+    }
+    openFile(url.toLocalFile());
 }
 
 void MainWindow::onInputFileEditingFinished() {
@@ -443,6 +566,9 @@ RunResult MainWindow::runLocked(const std::string& path) {
         result.failureReason = error.what();
     }
     running_ = false;
+    if (!pendingFile_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { openFile(std::exchange(pendingFile_, QString())); });
+    }
     if (!ending_) {
         progress_.flush();
         ui_.listWordsButton->setText(QLatin1String(core::kListWordsCaption));

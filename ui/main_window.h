@@ -43,6 +43,11 @@ public:
     // Shows the window and puts the focus where the user's next step is.
     void start();
 
+    // Takes a page named from outside the window (the command line, a later copy of the
+    // program, a drop) as if it had been chosen in the open dialog, and brings the window to the
+    // front. A page given during a run is taken when the run ends.
+    void openFile(const QString& path);
+
     const AnalysisSettings& settings() const override { return analysisSettings_; }
     const IgnoreList& ignoreList() const override { return ignoreList_; }
     void wordAdded(std::string_view word, std::int64_t wordCount) override;
@@ -52,11 +57,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Window building.
     void connectHandlers();
     void connectButtons();
+    void addShortcuts();
+    void acceptFileDrops();
 
     // Procedures other parts of the window call.
     void setDefaults(bool keepTexts);
@@ -78,6 +88,10 @@ private:
     void onClearBeginMetaTagWithClicked();
     void onHelpClicked();
     void onInputFileClicked();
+    void takeInputFile(const QString& path);
+    void bringToFront();
+    bool handleFileDrag(QEvent* event);
+    void onUrlsDropped(const QList<QUrl>& urls);
     void onInputFileEditingFinished();
     void onWordsToIgnoreEditingFinished();
     void onMaxKeywordsEditingFinished();
@@ -115,6 +129,7 @@ private:
     bool ending_ = false;
     bool settingControls_ = false;
     bool inputFileLeftByEnter_ = false;
+    QString pendingFile_;  // given during a run, taken when it ends
     int normalHeight_ = 0; // twips, outer height at start-up
 
     RunProgress progress_;

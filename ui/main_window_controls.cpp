@@ -19,7 +19,11 @@ namespace orvanta::ui {
 
 namespace {
 
+// The form's own colours: the light green, and dark text on it whatever the desktop's palette
+// says, so that labels and check boxes stay readable under a dark palette too. Buttons, lists
+// and text boxes keep the desktop's own pairs of colours.
 const QColor kBackground(192, 255, 192);
+const QColor kText(0, 0, 0);
 
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, const TwipScale& scale, int left, int top,
@@ -73,6 +77,7 @@ void MainWindowControls::create(QWidget* window) {
     window->setFont(CaptionFont(8.25, true));
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, kText);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 

@@ -1,5 +1,6 @@
 #include "ui/program_start.h"
 
+#include "ui/open_request_channel.h"
 #include "ui/program_identity.h"
 #include "ui/resources.h"
 #include "ui/single_instance_lock.h"
@@ -9,25 +10,39 @@
 
 namespace orvanta::ui {
 
-std::unique_ptr<MainWindow> StartProgram(SingleInstanceLock& lock, MainWindowOptions options) {
+ProgramStart StartProgram(SingleInstanceLock& lock, MainWindowOptions options,
+                          const StartRequest& request) {
+    ProgramStart started;
     if (!lock.tryLock()) {
-        options.dialogs->showMessage(nullptr,
-                                     QStringLiteral("A copy of ") + WindowCaption() +
-                                         QStringLiteral(" is already running."),
-                                     ProgramName(), MessageIcon::None);
-        return nullptr;
+        started.handedOver = !request.fileToOpen.isEmpty() &&
+                             HandFileToRunningCopy(request.openChannel, request.fileToOpen);
+        if (!started.handedOver) {
+            options.dialogs->showMessage(nullptr,
+                                         QStringLiteral("A copy of ") + WindowCaption() +
+                                             QStringLiteral(" is already running."),
+                                         ProgramName(), MessageIcon::None);
+        }
+        return started;
     }
-    auto window = std::make_unique<MainWindow>(std::move(options));
+    started.window = std::make_unique<MainWindow>(std::move(options));
+    MainWindow* window = started.window.get();
     window->setWindowIcon(ProgramIcon());
     window->start();
-    return window;
+    auto* server = new OpenRequestServer(window);
+    QObject::connect(server, &OpenRequestServer::fileRequested, window, &MainWindow::openFile);
+    server->listen(request.openChannel);
+    if (!request.fileToOpen.isEmpty()) {
+        window->openFile(request.fileToOpen);
+    }
+    return started;
 }
 
 QIcon ProgramIcon() {
     QIcon icon;
     EnsureResources();
-    icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-32.png"), QSize(32, 32));
+    for (const int size : {16, 24, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/orvanta/icons/orvanta-%1.png").arg(size), QSize(size, size));
+    }
     return icon;
 }
 

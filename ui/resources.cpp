@@ -5,6 +5,7 @@
 // Q_INIT_RESOURCE has to be used outside any namespace.
 static void RegisterOrvantaResources() {
     Q_INIT_RESOURCE(orvanta);
+    Q_INIT_RESOURCE(orvanta_icons);
 }
 
 namespace orvanta::ui {

@@ -3,15 +3,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <unistd.h>
 
 namespace orvanta::ui {
 
 QString StateFileLocation(const QString& programFolder, const QString& configFolder) {
-    const QByteArray folder = QFile::encodeName(programFolder);
-    if (::access(folder.constData(), W_OK) == 0) {
-        return QDir(programFolder).filePath(QStringLiteral("orv.usr"));
+    const QString beside = QDir(programFolder).filePath(QStringLiteral("orv.usr"));
+    // Saving replaces the file through a new one in the same folder, so the folder must be
+    // writable for the file beside the program to be kept up to date.
+    if (QFileInfo::exists(beside) &&
+        ::access(QFile::encodeName(programFolder).constData(), W_OK) == 0) {
+        return beside;
     }
     return QDir(configFolder).filePath(QStringLiteral("orvanta/orv.usr"));
 }

@@ -1,6 +1,8 @@
 // End-to-end checks of orvanta-cli: the program is run as a user would run it.
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -29,23 +31,33 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-CommandResult RunCli(const std::vector<std::string>& args) {
+// Runs the command with standard input read from inPath and standard output written to outPath
+// (a temporary file when empty, whose content the result then holds).
+CommandResult RunCliWith(const std::vector<std::string>& args, const std::string& inPath,
+                         std::string outPath) {
     const auto dir = std::filesystem::temp_directory_path();
-    const std::string outPath = (dir / ("orvanta-cli-out-" + std::to_string(getpid()))).string();
-    const std::string errPath = outPath + ".err";
+    const std::string tempOut = (dir / ("orvanta-cli-out-" + std::to_string(getpid()))).string();
+    if (outPath.empty()) {
+        outPath = tempOut;
+    }
+    const std::string errPath = tempOut + ".err";
     std::string command = Quote(ORVANTA_CLI_PATH);
     for (const auto& a : args) {
         command += " " + Quote(a);
     }
-    command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
+    command += " <" + Quote(inPath) + " >" + Quote(outPath) + " 2>" + Quote(errPath);
     const int raw = std::system(command.c_str());
     CommandResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadAll(outPath);
+    r.out = outPath == tempOut ? ReadAll(outPath) : std::string();
     r.err = ReadAll(errPath);
-    std::filesystem::remove(outPath);
+    std::filesystem::remove(tempOut);
     std::filesystem::remove(errPath);
     return r;
+}
+
+CommandResult RunCli(const std::vector<std::string>& args) {
+    return RunCliWith(args, "/dev/null", {});
 }
 
 std::string Page(const std::string& name) {
@@ -125,7 +137,7 @@ TEST(CliFiles, NameWithSurroundingSpacesIsAccepted) {
 }
 
 TEST(CliOptions, UsageErrorsExitWith64) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"-x", "x.html"},
                                                  {"--bold-weight", "0", "x.html"},
                                                  {"--bold-weight", "10", "x.html"},
                                                  {"--table-weight", "-1", "x.html"},
@@ -139,6 +151,9 @@ TEST(CliOptions, UsageErrorsExitWith64) {
     }
     EXPECT_EQ(RunCli({"--help"}).status, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "orvanta-cli 1.0\n");
+    EXPECT_EQ(RunCli({"-V"}).out, "orvanta-cli 1.0\n");
+    EXPECT_EQ(RunCli({"-h"}).out, RunCli({"--help"}).out);
+    EXPECT_EQ(RunCli({"--", "-h"}).err, "orvanta-cli: -h: Input file not found.\n");
 }
 
 TEST(CliOptions, LimitBoxChecksReportTheirMessageAndUseTheDefault) {
@@ -237,6 +252,77 @@ TEST(CliFiles, NeverWritesTheDocument) {
     RunCli({"--show-existing", page});
     EXPECT_EQ(ReadAll(page), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(page), before);
+}
+
+} // namespace
+
+namespace {
+
+// A terminal for the command's standard input: the far end of a new pseudo-terminal. Empty when
+// the system has none to give.
+struct Terminal {
+    int master = -1;
+    std::string path;
+    Terminal() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0) {
+            path = ptsname(master);
+        }
+    }
+    ~Terminal() {
+        if (master >= 0) {
+            close(master);
+        }
+    }
+};
+
+TEST(CliStandardInput, DashOrAPipeWithoutFilesReadsThePageFromStandardInput) {
+    const std::string page =
+        WriteTemp("orvanta-cli-stdin.html", "<title>Walnut walnut</title><p>orchard</p>");
+    const CommandResult direct = RunCli({page});
+    ASSERT_EQ(direct.status, 0);
+    const CommandResult dash = RunCliWith({"-"}, page, {});
+    EXPECT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.out, direct.out);
+    EXPECT_EQ(RunCliWith({"--min-frequency", "2"}, page, {}).out, direct.out);
+
+    const CommandResult json = RunCliWith({"--format=json", "-"}, page, {});
+    EXPECT_EQ(json.out.rfind("{\"file\":\"-\",\"mode\":\"tag\",", 0), 0u) << json.out;
+
+    // Standard input is read once, however often "-" is given, and headed "-" like a file.
+    const CommandResult both = RunCliWith({"-", page, "-"}, page, {});
+    EXPECT_EQ(both.status, 0);
+    EXPECT_EQ(both.out, "==> - <==\n" + direct.out + "\n==> " + page + " <==\n" + direct.out +
+                            "\n==> - <==\n" + direct.out);
+}
+
+TEST(CliStandardInput, StandardInputThatCannotBeReadIsThatFilesFailure) {
+    const CommandResult r = RunCliWith({"--format=json", "-"}, "/", {});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "orvanta-cli: -: Error when reading the input file: Is a directory\n");
+    EXPECT_EQ(r.out, "{\"file\":\"-\",\"mode\":\"tag\",\"error\":\"Error when reading the input "
+                     "file: Is a directory\"}\n");
+}
+
+TEST(CliStandardInput, NoFileWithATerminalOnStandardInputIsAUsageError) {
+    const Terminal terminal;
+    if (terminal.path.empty()) {
+        GTEST_SKIP() << "no pseudo-terminal";
+    }
+    const CommandResult r = RunCliWith({}, terminal.path, {});
+    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.err, "orvanta-cli: no input file given\n"
+                     "Try 'orvanta-cli --help' for more information.\n");
+}
+
+TEST(CliOutput, AFailedWriteIsReportedAndExitsWithTwo) {
+    const std::string page = WriteTemp("orvanta-cli-full.html", "<title>Saffron saffron</title>");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{page}, {"--list-words", page, page}, {"--version"}}) {
+        const CommandResult r = RunCliWith(args, "/dev/null", "/dev/full");
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.err, "orvanta-cli: write error: No space left on device\n") << args[0];
+    }
 }
 
 } // namespace

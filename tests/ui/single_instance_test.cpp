@@ -23,7 +23,9 @@ private slots:
             options.stateFilePath = dir.filePath("orv.usr");
             options.dialogs = &dialogs;
             options.endProgram = [] {};
-            return orvanta::ui::StartProgram(lock, std::move(options));
+            return orvanta::ui::StartProgram(lock, std::move(options),
+                                             {QString(), dir.filePath("open.socket")})
+                .window;
         };
         SingleInstanceLock first(lockPath);
         auto window = start(first);

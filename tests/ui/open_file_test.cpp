@@ -1,0 +1,158 @@
+// Pages named from outside the window: the command line, a later copy of the program, a drop.
+#include "ui/command_line.h"
+#include "ui/open_request_channel.h"
+#include "ui/program_start.h"
+#include "ui/single_instance_lock.h"
+#include "window_fixture.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
+#include <thread>
+
+using orvanta::ui::FileToOpen;
+
+namespace {
+
+// Drags data over target and drops it there, as the desktop would.
+bool DropOn(QWidget* target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    data.setText(urls.isEmpty() ? QString() : urls.first().toString());
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
+}
+
+} // namespace
+
+class OpenFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLineNamesThePageRelativeToTheWorkingFolder() {
+        QCOMPARE(FileToOpen({"orvanta"}, "/home/u"), QString());
+        QCOMPARE(FileToOpen({"orvanta", "site/index.html"}, "/home/u"),
+                 QString("/home/u/site/index.html"));
+        QCOMPARE(FileToOpen({"orvanta", "../b.htm", "ignored.html"}, "/home/u/a"),
+                 QString("/home/u/b.htm"));
+        QCOMPARE(FileToOpen({"orvanta", "/srv/page.html"}, "/home/u"), QString("/srv/page.html"));
+        QCOMPARE(FileToOpen({"orvanta", "--", "-odd.html"}, "/home/u"),
+                 QString("/home/u/-odd.html"));
+        QCOMPARE(FileToOpen({"orvanta", "file:///srv/a%20b.html"}, "/home/u"),
+                 QString("/srv/a b.html"));
+    }
+
+    // Checked as the open dialog's choice is: a good page is taken quietly, a wrong name is
+    // told, and either way the name stands in the box.
+    void anOpenedPageIsCheckedAsTheDialogsChoice() {
+        WindowFixture f;
+        f.start();
+        const QString page = f.writeFile("garden.html", "<title>Rose rose</title>");
+        f.window->openFile(page);
+        QCOMPARE(f.box("txbInputFile")->text(), page);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.focus(), QString("cmdGenerateKeywordMetaTag"));
+
+        f.window->openFile(f.folder.filePath("missing.html"));
+        QCOMPARE(f.box("txbInputFile")->text(), f.folder.filePath("missing.html"));
+        f.window->openFile(f.writeFile("notes.txt", "text"));
+        QCOMPARE(f.dialogs.messages,
+                 QStringList({"Input file does not exist. | File not found | warning",
+                              "Input file must have .htm or .html extension. | Invalid input"}));
+    }
+
+    void aDroppedFileIsOpenedAndAnotherAddressIsRefused() {
+        WindowFixture f;
+        f.start();
+        const QString page = f.writeFile("drop.html", "<title>Drop</title>");
+        QVERIFY(DropOn(f.box("txbInputFile"), {QUrl::fromLocalFile(page)}));
+        QCOMPARE(f.box("txbInputFile")->text(), page);
+
+        f.box("txbInputFile")->clear();
+        QVERIFY(DropOn(f.window.get(), {QUrl::fromLocalFile(page)}));
+        QCOMPARE(f.box("txbInputFile")->text(), page);
+        // Another text box does not type the address either.
+        QVERIFY(DropOn(f.box("txbWordsToIgnore"), {QUrl::fromLocalFile(page)}));
+        QCOMPARE(f.box("txbWordsToIgnore")->text(), QString());
+        QVERIFY(f.dialogs.messages.isEmpty());
+
+        QVERIFY(DropOn(f.box("txbInputFile"), {QUrl("https://example.org/page.html")}));
+        QCOMPARE(f.box("txbInputFile")->text(), page);
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{"Only a file on this computer can be opened, not "
+                             "https://example.org/page.html. | Invalid input | warning"});
+    }
+
+    void aPageGivenDuringARunIsTakenWhenTheRunEnds() {
+        WindowFixture f;
+        QString later;
+        f.startOn("<title>Lantern lantern</title>",
+                  [&](const std::string& path, orvanta::RunHost&) {
+                      f.window->openFile(later);
+                      return orvanta::RunAnalysis(path, *f.window);
+                  });
+        later = f.writeFile("later.html", "<title>Later</title>");
+        f.click("cmdGenerateKeywordMetaTag");
+        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\"lantern\">"));
+        QTRY_COMPARE(f.box("txbInputFile")->text(), later);
+        QCOMPARE(f.output(), QString());
+    }
+
+    void channelCarriesAPathToTheListeningCopy() {
+        QTemporaryDir dir;
+        const QString channel = dir.filePath("open.socket");
+        orvanta::ui::OpenRequestServer server;
+        QVERIFY(server.listen(channel));
+        QSignalSpy requested(&server, &orvanta::ui::OpenRequestServer::fileRequested);
+        bool taken = false;
+        std::thread second(
+            [&] { taken = orvanta::ui::HandFileToRunningCopy(channel, "/srv/ä page.html", 5000); });
+        QTRY_COMPARE(requested.count(), 1);
+        second.join();
+        QVERIFY(taken);
+        QCOMPARE(requested.first().first().toString(), QString("/srv/ä page.html"));
+
+        QVERIFY(!orvanta::ui::HandFileToRunningCopy(dir.filePath("nobody.socket"), "/x.html", 300));
+    }
+
+    // The program itself, started a second time with a page, hands it to the window running
+    // here, which takes it and comes to the front; the second copy ends quietly.
+    void aSecondCopyStartedWithAPageHandsItToTheRunningWindow() {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        orvanta::ui::SingleInstanceLock lock;
+        FakeDialogs dialogs;
+        orvanta::ui::MainWindowOptions options;
+        options.stateFilePath = runtime.filePath("orv.usr");
+        options.dialogs = &dialogs;
+        options.endProgram = [] {};
+        const QString page = runtime.filePath("handed.html");
+        QFile(page).open(QIODevice::WriteOnly);
+        const auto started = orvanta::ui::StartProgram(
+            lock, std::move(options), {QString(), orvanta::ui::DefaultOpenChannelName()});
+        QVERIFY(started.window);
+
+        QProcess second;
+        second.setWorkingDirectory(runtime.path());
+        second.start(ORVANTA_APP_PATH, {"-platform", "offscreen", "handed.html"});
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        auto* box = started.window->findChild<QLineEdit*>("txbInputFile");
+        QCOMPARE(box->text(), page);
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(started.window->isActiveWindow());
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+};
+
+QTEST_MAIN(OpenFileTest)
+#include "open_file_test.moc"

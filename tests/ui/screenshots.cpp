@@ -1,0 +1,104 @@
+// Takes the manual's pictures of the real window: opens a page, presses "Generate keywords meta
+// tag", "List words" and "Help", and saves each view. With --dark the desktop's palette is a dark
+// one, as a dark desktop theme would give the program, and only the main window is taken.
+//
+// Usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark]
+#include "fake_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/program_start.h"
+#include "ui/web_links.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+QPalette DarkDesktopPalette() {
+    QPalette dark;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(225, 225, 225);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    return dark;
+}
+
+void Press(QWidget* window, const char* name) {
+    QTest::mouseClick(window->findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
+    QTest::qWait(200);
+}
+
+// The help text names the manual where this harness found it, in a build folder; the picture
+// shows where an installed copy finds it instead.
+void ShowInstalledManualAddress(QWidget* help) {
+    auto* text = help->findChild<QPlainTextEdit*>(QStringLiteral("txbHelpScreen"));
+    text->setPlainText(
+        text->toPlainText().replace(orvanta::ui::ManualUrl().toString(),
+                                    QStringLiteral("file:///usr/share/orvanta/manual.html")));
+}
+
+bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+    const bool saved = widget->grab().save(folder.filePath(name));
+    std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "could not save",
+                 qPrintable(folder.filePath(name)));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark]\n");
+        return 64;
+    }
+    const bool dark = args.contains(QStringLiteral("--dark"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (dark) {
+        QApplication::setPalette(DarkDesktopPalette());
+    }
+    const QDir out(args[1]);
+    QTemporaryDir settings;
+    FakeDialogs dialogs;
+    orvanta::ui::MainWindowOptions options;
+    options.stateFilePath = settings.filePath(QStringLiteral("orv.usr"));
+    options.dialogs = &dialogs;
+    options.endProgram = [] {};
+    orvanta::ui::MainWindow window(std::move(options));
+    window.setWindowIcon(orvanta::ui::ProgramIcon());
+    window.start();
+    window.openFile(args[2]);
+    QTest::qWait(300);
+
+    Press(&window, "cmdGenerateKeywordMetaTag");
+    if (dark) {
+        return Save(&window, out, QStringLiteral("main-window-dark.png")) ? 0 : 1;
+    }
+    bool saved = Save(&window, out, QStringLiteral("main-window.png"));
+    Press(&window, "cmdListWords");
+    saved = Save(&window, out, QStringLiteral("word-list.png")) && saved;
+    Press(&window, "cmdHelp");
+    QWidget* help = window.findChild<QWidget*>(QStringLiteral("frmHelp"));
+    if (help != nullptr) {
+        ShowInstalledManualAddress(help);
+    }
+    saved = help != nullptr && Save(help, out, QStringLiteral("help-window.png")) && saved;
+    if (!dialogs.messages.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(dialogs.messages.join(QLatin1Char('\n'))));
+        return 1;
+    }
+    return saved ? 0 : 1;
+}
