@@ -25,8 +25,8 @@ PageLanguage VotePageLanguage(const std::string& path) {
     PageLanguageVote vote;
     std::string raw;
     std::string line;
-    while (reader.next(raw)) {
-        if (PrepareLine(raw, line)) {
+    while (reader.nextUndecoded(raw)) {
+        if (PrepareLine(raw, line, reader.lineDecoder())) {
             vote.addPreparedLine(line);
         }
     }
@@ -49,8 +49,8 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
     std::string raw;
     std::string line;
     bool stopped = false;
-    while (reader.next(raw)) {
-        if (!PrepareLine(raw, line)) {
+    while (reader.nextUndecoded(raw)) {
+        if (!PrepareLine(raw, line, reader.lineDecoder())) {
             continue;
         }
         scanner.scanLine(line);
