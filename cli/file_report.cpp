@@ -74,6 +74,14 @@ FileReport Failure(const std::string& file, const Options& options, std::string 
     return report;
 }
 
+void AddPageLanguage(PageLanguage language, JsonObject& json) {
+    if (language == PageLanguage::None) {
+        json.null("pageLanguage");
+    } else {
+        json.field("pageLanguage", LanguageCode(language));
+    }
+}
+
 // The keywords meta tag already in the document.
 void ReportExisting(const std::string& path, FileReport& report, JsonObject& json) {
     const ExistingKeywords existing = FindExistingKeywords(path);
@@ -135,7 +143,9 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
         }
         report.ok = true;
         report.wordsFound = static_cast<std::int64_t>(run.words.size());
+        report.pageLanguage = run.pageLanguage;
         json.field("wordsFound", report.wordsFound);
+        AddPageLanguage(run.pageLanguage, json);
         if (options.mode == Mode::GenerateTag) {
             ReportTag(run.words, settings, report, json);
         } else {

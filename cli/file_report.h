@@ -14,6 +14,7 @@ struct FileReport {
     std::string boxText;      // CR LF line ends, as the output box holds it
     std::string errorMessage; // set when !ok
     std::int64_t wordsFound = -1;
+    PageLanguage pageLanguage = PageLanguage::None; // of a run, when wordsFound is set
     std::string json; // one JSON object, when JSON output was asked for
 };
 

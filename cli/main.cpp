@@ -97,7 +97,8 @@ int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& 
             std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
             status = kExitFileFailed;
         } else if (options.stats && report.wordsFound >= 0) {
-            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
+            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n'
+                      << orvanta::core::PageLanguageCaption(report.pageLanguage) << '\n';
         }
     }
     return status;

@@ -49,7 +49,7 @@ const std::map<std::string, ListOption>& ListOptions() {
 bool TakesValue(const std::string& name) {
     return ListOptions().contains(name) || name == "--ignore" || name == "--begin-with" ||
            name == "--max-keywords" || name == "--max-bytes" || name == "--format" ||
-           name == "--settings";
+           name == "--settings" || name == "--page-language";
 }
 
 // One "--name", "--name=value" or "--name value" argument.
@@ -124,6 +124,11 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
             return "cannot read the settings file '" + value + "'";
         }
         o.maxKeywordsGiven = o.maxBytesGiven = false;
+    } else if (name == "--page-language" && core::IsPageLanguageChoice(value)) {
+        o.settings.pageLanguage = value;
+    } else if (name == "--page-language") {
+        return "option '--page-language' takes 'auto', 'none' or one of da de es fi fr hu id it "
+               "nl no pt sv";
     } else if (name == "--format" && (value == "json" || value == "text")) {
         o.format = value == "json" ? Format::Json : Format::Text;
     } else if (name == "--format") {
@@ -200,7 +205,8 @@ Output:
   --list-words                    list every qualifying word with rank, value and frequency
   --show-existing                 show the keywords meta tag the document already has
   --format text|json              text (default) or one JSON object per file
-  --stats                         print "Number of words found: N" on standard error
+  --stats                         print "Number of words found: N" and "Page language: CODE"
+                                  on standard error
 
 Settings:
   --settings FILE                 start from the settings saved by the desktop program (orv.usr);
@@ -212,6 +218,10 @@ Word selection:
   --short-word-size N             ignore words of N letters or less (1-9, default 3)
   --min-frequency N               count only words occurring at least N times (1-9, default 2)
   --ignore TEXT                   words to ignore, separated by spaces or commas
+  --page-language auto|none|CODE  whose common words are ignored besides the English ones:
+                                  auto (default) decides from the page's text, none ignores
+                                  English ones only, CODE names one of da de es fi fr hu id it
+                                  nl no pt sv
 
 Weights:
   --table-weight N                extra weight of words in tables (0-9, default 1; 0 drops tables)

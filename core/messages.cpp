@@ -6,6 +6,11 @@ std::string WordsFoundCaption(std::int64_t wordCount) {
     return "Number of words found: " + std::to_string(wordCount);
 }
 
+std::string PageLanguageCaption(PageLanguage language) {
+    const std::string_view code = LanguageCode(language);
+    return "Page language: " + std::string(code.empty() ? "none" : code);
+}
+
 std::string StoppedLine(std::int64_t wordsIdentified) {
     return "\r\nStopped with " + std::to_string(wordsIdentified) + " words identified.";
 }

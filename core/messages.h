@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/page_language.h"
+
 #include <cstdint>
 #include <string>
 
@@ -22,6 +24,9 @@ inline constexpr const char* kProcessingText = "Processing ";
 
 // "Number of words found: N"
 std::string WordsFoundCaption(std::int64_t wordCount);
+
+// "Page language: de", or "Page language: none" when only the English common words apply.
+std::string PageLanguageCaption(PageLanguage language);
 
 // The line appended to the progress display when a run is stopped, with its leading CR LF.
 std::string StoppedLine(std::int64_t wordsIdentified);

@@ -15,6 +15,11 @@ void ApplyDefaults(UserSettings& settings, bool keepTexts) {
     settings = defaults;
 }
 
+bool IsPageLanguageChoice(std::string_view text) {
+    return text == kVotePageLanguage || text == kNoPageLanguage ||
+           LanguageFromCode(text).has_value();
+}
+
 AnalysisSettings ToAnalysisSettings(const UserSettings& settings) {
     AnalysisSettings analysis;
     analysis.ignoreCommonWords = settings.ignoreCommonWords == kChecked;
@@ -28,6 +33,8 @@ AnalysisSettings ToAnalysisSettings(const UserSettings& settings) {
     analysis.beginMetaTagWith = settings.beginMetaTagWith;
     analysis.maxKeywords = text::RoundToInt32(text::ReadLeadingNumber(settings.maxKeywordsText));
     analysis.maxBytes = text::RoundToInt32(text::ReadLeadingNumber(settings.maxBytesText));
+    analysis.votePageLanguage = settings.pageLanguage == kVotePageLanguage;
+    analysis.pageLanguage = LanguageFromCode(settings.pageLanguage).value_or(PageLanguage::None);
     return analysis;
 }
 

@@ -3,8 +3,12 @@
 #include "engine/settings.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvanta::core {
+
+inline constexpr const char* kVotePageLanguage = "auto";
+inline constexpr const char* kNoPageLanguage = "none";
 
 // The user's options as the window's controls hold them and the settings file stores them: list
 // fields are selection indexes, check fields are 0/1 (2 = partly checked, which counts as off),
@@ -23,6 +27,9 @@ struct UserSettings {
     std::string maxKeywordsText = "50";
     std::string maxBytesText = "500";
     int largeWindow = 0;
+    // The page language whose common words are dropped too: kVotePageLanguage (decided from the
+    // page), kNoPageLanguage, or a language code ("de"). The window has no control for it.
+    std::string pageLanguage = kVotePageLanguage;
 };
 
 // The number each list's first entry shows, and its highest selection index.
@@ -43,6 +50,9 @@ inline constexpr int kChecked = 1;
 // Resets the options to their defaults: Reset keeps the three texts (keepTexts true), a first
 // start clears them. largeWindow is never touched.
 void ApplyDefaults(UserSettings& settings, bool keepTexts);
+
+// True for the texts pageLanguage may hold.
+bool IsPageLanguageChoice(std::string_view text);
 
 // The plain values an analysis reads, derived from what the controls hold.
 AnalysisSettings ToAnalysisSettings(const UserSettings& settings);

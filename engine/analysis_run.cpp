@@ -1,21 +1,46 @@
 #include "engine/analysis_run.h"
 
+#include "engine/document_reader.h"
 #include "engine/line_preparation.h"
-#include "engine/line_reader.h"
 #include "engine/markup_scanner.h"
 #include "engine/run_host.h"
 #include "engine/settings.h"
 #include "engine/word_acceptance.h"
 
 namespace orvanta {
+namespace {
+
+PageLanguage LanguageForRun(const std::string& path, const AnalysisSettings& settings) {
+    return settings.votePageLanguage ? VotePageLanguage(path) : settings.pageLanguage;
+}
+
+} // namespace
+
+PageLanguage VotePageLanguage(const std::string& path) {
+    DocumentReader reader;
+    // A file that cannot be read has no language; the run that follows reports why.
+    if (!reader.open(path, kLanguageSampleBytes)) {
+        return PageLanguage::None;
+    }
+    PageLanguageVote vote;
+    std::string raw;
+    std::string line;
+    while (reader.nextUndecoded(raw)) {
+        if (PrepareLine(raw, line, reader.lineDecoder())) {
+            vote.addPreparedLine(line);
+        }
+    }
+    return vote.result();
+}
 
 RunResult ReadAndCount(const std::string& path, RunHost& host) {
     RunResult result;
+    result.pageLanguage = LanguageForRun(path, host.settings());
     WordTable table;
-    WordAcceptor acceptor(host, table);
+    WordAcceptor acceptor(host, table, result.pageLanguage);
     MarkupScanner scanner(host, acceptor);
 
-    LineReader reader;
+    DocumentReader reader;
     if (!reader.open(path)) {
         result.outcome = RunOutcome::Failed;
         result.failureReason = reader.error();
@@ -24,8 +49,8 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
     std::string raw;
     std::string line;
     bool stopped = false;
-    while (reader.next(raw)) {
-        if (!PrepareLine(raw, line)) {
+    while (reader.nextUndecoded(raw)) {
+        if (!PrepareLine(raw, line, reader.lineDecoder())) {
             continue;
         }
         scanner.scanLine(line);

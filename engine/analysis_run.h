@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/page_language.h"
 #include "engine/word_table.h"
 
 #include <cstdint>
@@ -22,7 +23,14 @@ struct RunResult {
     std::vector<WordEntry> words; // ranking order
     // Distinct words when the reading ended (before the minimum-frequency filter).
     std::int64_t wordsIdentified = 0;
+    // The language whose common words were dropped besides the English ones (voted or given).
+    PageLanguage pageLanguage = PageLanguage::None;
 };
+
+// The language of the page at path, voted on from the start of the file: its lines, read and
+// prepared as for a run, with the markup left out. None when no language stands out or the file
+// cannot be read.
+PageLanguage VotePageLanguage(const std::string& path);
 
 // Reads, scans and counts the whole document; the table is left unfiltered and unscaled, with
 // the raw key sums (Completed here means only that the whole document was read).

@@ -14,6 +14,23 @@ std::string SystemError(int fallback) {
 }
 } // namespace
 
+// The legacy converter as a line decoder. The converter keeps state only within a line (every
+// line starts afresh), so decoding is logically const.
+class DocumentReader::LegacyDecoder final : public text::LineDecoder {
+public:
+    explicit LegacyDecoder(const char* converterName) : converter_(converterName) {}
+    bool isOpen() const { return converter_.isOpen(); }
+    std::string_view decode(std::string_view bytes, std::string& scratch) const override {
+        converter_.decodeLine(bytes, scratch);
+        return scratch;
+    }
+
+private:
+    mutable text::LegacyLineDecoder converter_;
+};
+
+DocumentReader::DocumentReader() = default;
+
 DocumentReader::~DocumentReader() {
     close();
 }
@@ -88,7 +105,7 @@ bool DocumentReader::startDecoding(std::string& head) {
         return true;
     case DocumentEncoding::Kind::Legacy: {
         const char* name = ConverterName(encoding_.legacy);
-        legacy_ = std::make_unique<text::LegacyLineDecoder>(name);
+        legacy_ = std::make_unique<LegacyDecoder>(name);
         if (!legacy_->isOpen()) {
             error_ = std::string("no converter for ") + name + ": " + SystemError(EINVAL);
             return false;
@@ -159,19 +176,30 @@ bool DocumentReader::nextRawLine(std::string& line) {
     }
 }
 
-bool DocumentReader::next(std::string& line) {
+bool DocumentReader::nextUndecoded(std::string& line) {
     if (file_ == nullptr || !error_.empty()) {
         line.clear();
         return false;
     }
-    if (!legacy_) {
-        return nextRawLine(line);
+    return nextRawLine(line);
+}
+
+const text::LineDecoder& DocumentReader::lineDecoder() const {
+    if (legacy_) {
+        return *legacy_;
     }
-    if (!nextRawLine(legacyLine_)) {
+    return text::DefaultLineDecoder();
+}
+
+bool DocumentReader::next(std::string& line) {
+    if (!legacy_) {
+        return nextUndecoded(line);
+    }
+    if (!nextUndecoded(legacyLine_)) {
         line.clear();
         return false;
     }
-    legacy_->decodeLine(legacyLine_, line);
+    legacy_->decode(legacyLine_, line);
     return true;
 }
 

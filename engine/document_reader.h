@@ -2,6 +2,7 @@
 
 #include "engine/declared_encoding.h"
 #include "util/legacy_decoder.h"
+#include "util/text_codec.h"
 #include "util/utf16_decoder.h"
 
 #include <cstdint>
@@ -25,7 +26,7 @@ class DocumentReader {
 public:
     static constexpr std::size_t kWholeFile = SIZE_MAX;
 
-    DocumentReader() = default;
+    DocumentReader();
     ~DocumentReader();
     DocumentReader(const DocumentReader&) = delete;
     DocumentReader& operator=(const DocumentReader&) = delete;
@@ -35,6 +36,13 @@ public:
     bool open(const std::string& path, std::size_t byteLimit = kWholeFile);
     // False at the end of the text or on a read error (then error() is set).
     bool next(std::string& line);
+    // As next(), but a legacy page's line comes as the file's bytes; lineDecoder() turns it into
+    // UTF-8. Lets a caller decode straight into its own buffer, so that a huge line is not held
+    // once encoded and twice decoded.
+    bool nextUndecoded(std::string& line);
+    // Turns a line of nextUndecoded() into UTF-8: the declared legacy encoding, otherwise UTF-8
+    // when valid and Windows-1252 when not (lines of a UTF-16 page are UTF-8 already).
+    const text::LineDecoder& lineDecoder() const;
     void close();
 
     const std::string& error() const { return error_; }
@@ -52,7 +60,8 @@ private:
     bool rawEnd_ = false;
     DocumentEncoding encoding_;
     std::optional<text::Utf16Decoder> utf16_;
-    std::unique_ptr<text::LegacyLineDecoder> legacy_;
+    class LegacyDecoder;
+    std::unique_ptr<LegacyDecoder> legacy_;
     std::string raw_;    // the last chunk read from the file
     std::string buffer_; // text not yet split into lines (raw bytes or UTF-8)
     std::size_t begin_ = 0;

@@ -1,6 +1,6 @@
 #include "engine/existing_keywords.h"
 
-#include "engine/line_reader.h"
+#include "engine/document_reader.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
@@ -9,7 +9,7 @@ namespace orvanta {
 
 ExistingKeywords FindExistingKeywords(const std::string& path) {
     ExistingKeywords result;
-    LineReader reader;
+    DocumentReader reader;
     if (!reader.open(path)) {
         result.outcome = ExistingKeywordsOutcome::ReadError;
         return result;

@@ -11,7 +11,8 @@ struct ExistingKeywords {
     std::string tag; // when found: the line from "<meta " on, lower-cased, UTF-8
 };
 
-// Looks in the document's head, line by line, for a keywords meta tag.
+// Looks in the document's head, line by line, for a keywords meta tag. The lines are split and
+// decoded as for a run (the declared encoding included), without any other preparation.
 ExistingKeywords FindExistingKeywords(const std::string& path);
 
 } // namespace orvanta

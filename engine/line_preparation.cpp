@@ -1,5 +1,6 @@
 #include "engine/line_preparation.h"
 
+#include "engine/character_references.h"
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
 
@@ -350,8 +351,8 @@ bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineD
         return false;
     }
     ReplaceFixedRows(line, rawBytes, decoder);
-    // Further character references would be resolved here: after the fixed rows, on the
-    // lower-cased UTF-8 line, before the accented letters are folded.
+    // The references the fixed rows left, before the folding, so that "&#228;" folds like "ä".
+    ReplaceCharacterReferences(line);
     FoldAccentedLettersUtf8(line);
     line.push_back(' ');
     return true;

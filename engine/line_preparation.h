@@ -22,9 +22,10 @@ inline constexpr char MarkTitleOn = 14;
 inline constexpr char MarkTitleOff = 15;
 
 // Turns one raw document line into the scanner's form, as UTF-8: decoded, lower case, trimmed of
-// spaces, entities and the marker tags replaced, accented letters folded, one space appended as
-// the end sentinel. Returns false for a line that is empty after trimming (it is skipped whole).
-// line is overwritten; its capacity is reused from line to line.
+// spaces, entities and the marker tags replaced (then every other character reference),
+// accented letters folded, one space appended as the end sentinel. Returns false for a line that
+// is empty after trimming (it is skipped whole). line is overwritten; its capacity is reused from
+// line to line.
 bool PrepareLine(std::string_view rawBytes, std::string& line,
                  const text::LineDecoder& decoder = text::DefaultLineDecoder());
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/page_language.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +19,11 @@ struct AnalysisSettings {
     int tableWeight = 1; // 0 leaves tables out
     int existingKeywordsWeight = 1;
     int boldWeight = 3;
+    // Whose common words "ignoreCommonWords" drops besides the English ones: with
+    // votePageLanguage the run decides the page's language from its start (read once, when the
+    // run begins); otherwise pageLanguage (None: the English lists only).
+    bool votePageLanguage = true;
+    PageLanguage pageLanguage = PageLanguage::None;
     // Composing the tag.
     std::string beginMetaTagWith;
     std::int64_t maxKeywords = 50; // 0 or less: no limit

@@ -37,48 +37,51 @@ constexpr std::uint8_t kCommon = 2;
 // Bounds the memory a page with millions of distinct words spends on remembered verdicts.
 constexpr std::size_t kMaxVerdicts = 1 << 20;
 
-} // namespace
+// What the tests that depend on the word and the run's language alone say about the word.
+std::uint8_t WordVerdict(std::string_view word, PageLanguage language) {
+    const bool common = IsCommonWord(word) || IsPageLanguageWord(language, word);
+    return (FailsWordOnlyTests(word) ? kFails : 0) | (common ? kCommon : 0);
+}
 
-bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
-                     const IgnoreList& ignore) {
+// The short-word option and the length limit.
+bool PassesLengthTests(std::string_view word, const AnalysisSettings& settings) {
     const auto length = static_cast<std::int64_t>(word.size());
     if (settings.ignoreShortWords && length <= settings.shortWordSize) {
         return false;
     }
-    if (length > kMaxWordLength) {
+    return length <= kMaxWordLength;
+}
+
+// The tests that read the options and the ignore list, given the word's verdict.
+bool PassesOptionTests(std::string_view word, std::uint8_t verdict,
+                       const AnalysisSettings& settings, const IgnoreList& ignore) {
+    if ((verdict & kFails) != 0 || ignore.contains(word)) {
         return false;
     }
-    if (FailsWordOnlyTests(word)) {
-        return false;
-    }
-    if (ignore.contains(word)) {
-        return false;
-    }
-    return !(settings.ignoreCommonWords && IsCommonWord(word));
+    return !(settings.ignoreCommonWords && (verdict & kCommon) != 0);
+}
+
+} // namespace
+
+bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
+                     const IgnoreList& ignore, PageLanguage language) {
+    return PassesLengthTests(word, settings) &&
+           PassesOptionTests(word, WordVerdict(word, language), settings, ignore);
 }
 
 bool WordAcceptor::passes(std::string_view word) {
     const AnalysisSettings& settings = host_.settings();
-    const auto length = static_cast<std::int64_t>(word.size());
-    if (settings.ignoreShortWords && length <= settings.shortWordSize) {
-        return false;
-    }
-    if (length > kMaxWordLength) {
+    if (!PassesLengthTests(word, settings)) {
         return false;
     }
     auto it = verdicts_.find(word);
     if (it == verdicts_.end()) {
-        const std::uint8_t verdict =
-            (FailsWordOnlyTests(word) ? kFails : 0) | (IsCommonWord(word) ? kCommon : 0);
         if (verdicts_.size() >= kMaxVerdicts) {
             verdicts_.clear();
         }
-        it = verdicts_.emplace(std::string(word), verdict).first;
+        it = verdicts_.emplace(std::string(word), WordVerdict(word, language_)).first;
     }
-    if ((it->second & kFails) != 0 || host_.ignoreList().contains(word)) {
-        return false;
-    }
-    return !(settings.ignoreCommonWords && (it->second & kCommon) != 0);
+    return PassesOptionTests(word, it->second, settings, host_.ignoreList());
 }
 
 void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanner) {

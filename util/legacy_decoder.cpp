@@ -1,12 +1,14 @@
 #include "util/legacy_decoder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
 namespace orvanta::text {
 namespace {
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-}
+constexpr std::size_t kLongestBlock = 1 << 16;
+} // namespace
 
 LegacyLineDecoder::LegacyLineDecoder(const char* converterName) {
     iconv_t cd = iconv_open("UTF-8", converterName);
@@ -24,10 +26,13 @@ LegacyLineDecoder::~LegacyLineDecoder() {
 int LegacyLineDecoder::convert(const char** input, std::size_t* inputLeft, std::string& utf8) {
     iconv_t cd = static_cast<iconv_t>(converter_);
     for (;;) {
-        // Room for the common case in one go: no legacy byte becomes more than 3 UTF-8 bytes
-        // except with a held-back letter, and E2BIG just asks for more.
+        // Room for a short line in one go: no legacy byte becomes more than 3 UTF-8 bytes
+        // except with a held-back letter, and E2BIG just asks for more. A long line is converted
+        // a block at a time, so that the buffer grows with what is written, not three times the
+        // input.
         const std::size_t used = utf8.size();
-        const std::size_t room = (input != nullptr ? *inputLeft * 3 : 0) + 16;
+        const std::size_t room =
+            (input != nullptr ? std::min(*inputLeft * 3, kLongestBlock) : 0) + 16;
         utf8.resize(used + room);
         char* out = utf8.data() + used;
         std::size_t outLeft = room;

@@ -108,7 +108,7 @@ TEST(CliModes, GenerateListAndShowExistingOnTheSamplePage) {
     const CommandResult list = RunCli({"--list-words", "--stats", sample});
     ASSERT_EQ(list.status, 0);
     EXPECT_EQ(list.out.rfind("Rank Value Frequency\n   1   100 ", 0), 0u);
-    EXPECT_EQ(list.err, "Number of words found: 13\n");
+    EXPECT_EQ(list.err, "Number of words found: 13\nPage language: none\n");
 
     const CommandResult existing = RunCli({"--show-existing", sample});
     EXPECT_EQ(existing.out, "Existing keyword meta tag:\n<meta name=\"keywords\" "

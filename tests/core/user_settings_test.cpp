@@ -108,5 +108,28 @@ TEST(Messages, CaptionsAndErrorTexts) {
     EXPECT_EQ(error.title, "Error");
 }
 
+// The window keeps the default and so always votes; the command may name a language or none.
+TEST(PageLanguageSetting, ChoiceReachesTheAnalysisSettings) {
+    UserSettings user;
+    AnalysisSettings analysis = ToAnalysisSettings(user);
+    EXPECT_TRUE(analysis.votePageLanguage);
+    user.pageLanguage = "none";
+    analysis = ToAnalysisSettings(user);
+    EXPECT_FALSE(analysis.votePageLanguage);
+    EXPECT_EQ(analysis.pageLanguage, PageLanguage::None);
+    user.pageLanguage = "sv";
+    analysis = ToAnalysisSettings(user);
+    EXPECT_FALSE(analysis.votePageLanguage);
+    EXPECT_EQ(analysis.pageLanguage, PageLanguage::Sv);
+    for (const char* choice : {"auto", "none", "da", "sv"}) {
+        EXPECT_TRUE(IsPageLanguageChoice(choice)) << choice;
+    }
+    for (const char* choice : {"", "en", "DE", "de ", "auto,de"}) {
+        EXPECT_FALSE(IsPageLanguageChoice(choice)) << choice;
+    }
+    EXPECT_EQ(PageLanguageCaption(PageLanguage::De), "Page language: de");
+    EXPECT_EQ(PageLanguageCaption(PageLanguage::None), "Page language: none");
+}
+
 } // namespace
 } // namespace orvanta::core

@@ -67,14 +67,19 @@ TEST(PrepareLine, ReplacesEntitiesAccentsAndMarkerTags) {
         {"<h2 id=x>a</h2><b class=x>", "<h2 id=x>a\x07<b class=x> "},
         {"caf&eacute; &Uuml;ber&nbsp;", "cafe ueber  "},
         {"a&#160;b&quot;c&laquo;d&raquo;e", "a b\"c\"d\"e "},
-        {"&amp; &lt;b&gt; &auml &#228;", "&amp; &lt;b&gt; &auml &#228; "},
+        // The other references after the rows: markup characters become spaces, a letter its
+        // folded form; without ";" a reference stays.
+        {"&amp; &lt;b&gt; &auml &#228;", "   b  &auml ae "},
+        {"caf&#233; &#X41;&#xe4;&#0; l&rsquo;&Eacute;t&eacute; &para;", "cafe aae  l ete   "},
         // Rows run in order over the result of the rows before: the umlaut row leaves "&aelig;".
         {"&&auml;lig;", "ae "},
-        {"&&agrave;acute;", "a "},        // completes a later row
-        {"&&aacute;grave;", "&agrave; "}, // an earlier row has already run
-        {"&&agrave;grave;", "&agrave; "}, // a row does not rescan its own replacement
-        {"&&&auml;lig;lig;", "&aelig; "},
-        {"&amp;&eacute; &x&eacute;", "&amp;e &xe "},
+        {"&&agrave;acute;", "a "}, // completes a later row
+        // A row that has already run, or a row's own replacement, leaves "&agrave;" or
+        // "&aelig;" to the references pass, which reads it once.
+        {"&&aacute;grave;", "a "},
+        {"&&agrave;grave;", "a "},
+        {"&&&auml;lig;lig;", "ae "},
+        {"&amp;amp; &amp;&eacute; &x&eacute;", " amp;  e &xe "},
         {"<&#160;b>", "< b> "},
         // Literal letters fold like their entities; upper case is lowered first.
         {"\xC3\xA4\xC3\x9F\xC3\xA6\xC3\xA9\xC3\xB1\xC3\xBF \xC3\x84RGER \xC5\xB8",
