@@ -5,6 +5,7 @@
 #include "ui/single_instance_lock.h"
 #include "ui/user_dialogs.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 namespace orvanta::ui {
@@ -17,6 +18,16 @@ std::unique_ptr<MainWindow> StartProgram(SingleInstanceLock& lock, MainWindowOpt
                                      ProgramName(), MessageIcon::None);
         return nullptr;
     }
+    // The window ends the program only once its settings are saved; from then on a new copy may
+    // start, even while this one is still finishing.
+    options.endProgram = [&lock, end = std::move(options.endProgram)] {
+        lock.release();
+        if (end) {
+            end();
+        } else {
+            QCoreApplication::quit();
+        }
+    };
     auto window = std::make_unique<MainWindow>(std::move(options));
     window->setWindowIcon(ProgramIcon());
     window->start();
