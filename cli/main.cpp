@@ -1,5 +1,6 @@
 // orvanta-cli: the analysis engine without the window, for batch use and tests.
 #include "cli/file_report.h"
+#include "cli/job_runner.h"
 #include "cli/options.h"
 #include "core/ignore_words.h"
 #include "core/limit_boxes.h"
@@ -39,31 +40,43 @@ void CheckLimitTexts(orvanta::cli::Options& options) {
     }
 }
 
-// Analyses every file in turn; a file that fails does not stop the others.
+// Writes one file's block of output and its messages, and notes a failure in the exit status.
+void PrintReport(const std::string& file, const orvanta::cli::FileReport& report,
+                 const orvanta::cli::Options& options, bool headed, bool& first, int& status) {
+    using namespace orvanta::cli;
+    if (options.format == Format::Json) {
+        std::cout << report.json << '\n';
+    } else if (report.ok || !report.boxText.empty()) {
+        if (headed) {
+            std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
+        }
+        std::cout << AsTerminalText(report.boxText);
+        first = false;
+    }
+    std::cout.flush();
+    if (!report.ok) {
+        std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
+        status = kExitFileFailed;
+    } else if (options.stats && report.wordsFound >= 0) {
+        std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
+    }
+}
+
+// Analyses the files, several at once, and prints their reports in the order given; a file
+// that fails does not stop the others.
 int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& ignoreList) {
     using namespace orvanta::cli;
     int status = kExitOk;
     const bool headed = options.files.size() > 1 && options.format == Format::Text;
     bool first = true;
-    for (const std::string& file : options.files) {
-        const FileReport report = AnalyseFile(file, options, ignoreList);
-        if (options.format == Format::Json) {
-            std::cout << report.json << '\n';
-        } else if (report.ok || !report.boxText.empty()) {
-            if (headed) {
-                std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
-            }
-            std::cout << AsTerminalText(report.boxText);
-            first = false;
-        }
-        std::cout.flush();
-        if (!report.ok) {
-            std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
-            status = kExitFileFailed;
-        } else if (options.stats && report.wordsFound >= 0) {
-            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n';
-        }
-    }
+    std::vector<FileReport> reports(options.files.size());
+    RunInOrder(
+        options.files.size(), options.jobs > 0 ? options.jobs : DefaultJobCount(),
+        [&](std::size_t i) { reports[i] = AnalyseFile(options.files[i], options, ignoreList); },
+        [&](std::size_t i) {
+            PrintReport(options.files[i], reports[i], options, headed, first, status);
+            reports[i] = {};
+        });
     return status;
 }
 
