@@ -4,11 +4,12 @@
 // the longest gap between the firings of a 10 ms timer during the run (how long the window went
 // without serving its events), and with --stop-after the time from the Stop click to the run's end.
 //
-// Usage: orvanta-bench-window PAGE [--tag] [--stop-after MS]
+// Usage: orvanta-bench-window PAGE [--tag] [--stop-after MS] [--min-frequency N]
 #include "ui/main_window.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +43,7 @@ struct BenchOptions {
     QString page;
     bool generateTag = false;
     int stopAfterMs = -1;
+    int minFrequency = 0; // 0: as the fresh settings have it
 };
 
 bool ParseArguments(const QStringList& args, BenchOptions& options) {
@@ -50,6 +52,8 @@ bool ParseArguments(const QStringList& args, BenchOptions& options) {
             options.generateTag = true;
         } else if (args[i] == QLatin1String("--stop-after") && i + 1 < args.size()) {
             options.stopAfterMs = args[++i].toInt();
+        } else if (args[i] == QLatin1String("--min-frequency") && i + 1 < args.size()) {
+            options.minFrequency = args[++i].toInt();
         } else if (options.page.isEmpty()) {
             options.page = args[i];
         } else {
@@ -68,7 +72,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     BenchOptions bench;
     if (!ParseArguments(QApplication::arguments(), bench)) {
-        std::fprintf(stderr, "usage: orvanta-bench-window PAGE [--tag] [--stop-after MS]\n");
+        std::fprintf(stderr, "usage: orvanta-bench-window PAGE [--tag] [--stop-after MS] "
+                             "[--min-frequency N]\n");
         return 64;
     }
 
@@ -81,6 +86,10 @@ int main(int argc, char* argv[]) {
     orvanta::ui::MainWindow window(std::move(options));
     window.start();
     window.findChild<QLineEdit*>(QStringLiteral("txbInputFile"))->setText(bench.page);
+    if (bench.minFrequency > 0) {
+        window.findChild<QComboBox*>(QStringLiteral("cboThresholdFrequency"))
+            ->setCurrentIndex(bench.minFrequency - 1);
+    }
     auto* listWords = window.findChild<QPushButton*>(QStringLiteral("cmdListWords"));
     auto* button = bench.generateTag
                        ? window.findChild<QPushButton*>(QStringLiteral("cmdGenerateKeywordMetaTag"))
