@@ -1,11 +1,13 @@
 // orvanta-cli: the analysis engine without the window, for batch use and tests.
 #include "cli/file_report.h"
+#include "cli/job_runner.h"
 #include "cli/options.h"
 #include "cli/standard_input.h"
 #include "core/ignore_words.h"
 #include "core/limit_boxes.h"
 #include "core/messages.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,52 +58,84 @@ bool FlushOutput() {
     return false;
 }
 
-// Analyses the page read from standard input ("-"); reads it at the first use.
-orvanta::cli::FileReport AnalyseStandardInput(orvanta::cli::StandardInputPage& input,
-                                              const orvanta::cli::Options& options,
-                                              const orvanta::IgnoreList& ignoreList) {
+// Analyses one named page, or the page read from standard input ("-"), which was read before
+// any file was analysed.
+orvanta::cli::FileReport AnalyseOne(const std::string& file,
+                                    const orvanta::cli::StandardInputPage& standardInput,
+                                    const std::string& standardInputError,
+                                    const orvanta::cli::Options& options,
+                                    const orvanta::IgnoreList& ignoreList) {
     using namespace orvanta::cli;
-    std::string error;
-    if (!input.read(error)) {
-        return FailureReport(kStandardInputName, options,
-                             orvanta::core::ReadErrorMessage(error).text);
+    if (file != kStandardInputName) {
+        return AnalyseFile(file, options, ignoreList);
     }
-    return AnalyseFile(input.path(), options, ignoreList, kStandardInputName);
+    if (!standardInputError.empty()) {
+        return FailureReport(kStandardInputName, options,
+                             orvanta::core::ReadErrorMessage(standardInputError).text);
+    }
+    return AnalyseFile(standardInput.path(), options, ignoreList, kStandardInputName);
 }
 
-// Analyses every file in turn; a file that fails does not stop the others, a failed write to
-// standard output does.
+// Writes one file's block of output and its messages, and notes a failure in the exit status.
+// False when the output could not be written.
+bool PrintReport(const std::string& file, const orvanta::cli::FileReport& report,
+                 const orvanta::cli::Options& options, bool headed, bool& first, int& status) {
+    using namespace orvanta::cli;
+    if (options.format == Format::Json) {
+        std::cout << report.json << '\n';
+    } else if (report.ok || !report.boxText.empty()) {
+        if (headed) {
+            std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
+        }
+        std::cout << AsTerminalText(report.boxText);
+        first = false;
+    }
+    if (!FlushOutput()) {
+        return false;
+    }
+    if (!report.ok) {
+        std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
+        status = kExitFileFailed;
+    } else if (options.stats && report.wordsFound >= 0) {
+        std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n'
+                  << orvanta::core::PageLanguageCaption(report.pageLanguage) << '\n';
+    }
+    return true;
+}
+
+// Analyses the files, several at once, and prints their reports in the order given; a file
+// that fails does not stop the others, a failed write to standard output does.
 int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& ignoreList) {
     using namespace orvanta::cli;
     int status = kExitOk;
     const bool headed = options.files.size() > 1 && options.format == Format::Text;
     bool first = true;
     StandardInputPage standardInput;
+    std::string standardInputError;
     for (const std::string& file : options.files) {
-        const FileReport report = file == kStandardInputName
-                                      ? AnalyseStandardInput(standardInput, options, ignoreList)
-                                      : AnalyseFile(file, options, ignoreList);
-        if (options.format == Format::Json) {
-            std::cout << report.json << '\n';
-        } else if (report.ok || !report.boxText.empty()) {
-            if (headed) {
-                std::cout << (first ? "" : "\n") << "==> " << file << " <==\n";
-            }
-            std::cout << AsTerminalText(report.boxText);
-            first = false;
-        }
-        if (!FlushOutput()) {
-            return kExitFileFailed;
-        }
-        if (!report.ok) {
-            std::cerr << "orvanta-cli: " << file << ": " << report.errorMessage << '\n';
-            status = kExitFileFailed;
-        } else if (options.stats && report.wordsFound >= 0) {
-            std::cerr << orvanta::core::WordsFoundCaption(report.wordsFound) << '\n'
-                      << orvanta::core::PageLanguageCaption(report.pageLanguage) << '\n';
+        if (file == kStandardInputName) {
+            standardInput.read(standardInputError);
+            break;
         }
     }
-    return status;
+    std::atomic<bool> writeFailed = false;
+    std::vector<FileReport> reports(options.files.size());
+    RunInOrder(
+        options.files.size(), options.jobs > 0 ? options.jobs : DefaultJobCount(),
+        [&](std::size_t i) {
+            if (!writeFailed) {
+                reports[i] = AnalyseOne(options.files[i], standardInput, standardInputError,
+                                        options, ignoreList);
+            }
+        },
+        [&](std::size_t i) {
+            if (!writeFailed &&
+                !PrintReport(options.files[i], reports[i], options, headed, first, status)) {
+                writeFailed = true;
+            }
+            reports[i] = {};
+        });
+    return writeFailed ? kExitFileFailed : status;
 }
 
 } // namespace

@@ -49,7 +49,7 @@ const std::map<std::string, ListOption>& ListOptions() {
 bool TakesValue(const std::string& name) {
     return ListOptions().contains(name) || name == "--ignore" || name == "--begin-with" ||
            name == "--max-keywords" || name == "--max-bytes" || name == "--format" ||
-           name == "--settings" || name == "--page-language";
+           name == "--settings" || name == "--page-language" || name == "--jobs";
 }
 
 // One "--name", "--name=value" or "--name value" argument.
@@ -129,6 +129,12 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     } else if (name == "--page-language") {
         return "option '--page-language' takes 'auto', 'none' or one of da de es fi fr hu id it "
                "nl no pt sv";
+    } else if (name == "--jobs") {
+        const std::optional<int> jobs = ParseSmallInt(value);
+        if (!jobs || *jobs < 1) {
+            return "option '--jobs' takes a whole number of at least 1";
+        }
+        o.jobs = static_cast<unsigned>(*jobs);
     } else if (name == "--format" && (value == "json" || value == "text")) {
         o.format = value == "json" ? Format::Json : Format::Text;
     } else if (name == "--format") {
@@ -233,6 +239,8 @@ The tag:
   --max-keywords TEXT             maximum number of keywords (5-100, default 50; empty: no limit)
   --max-bytes TEXT                maximum length of the tag (up to 1000, default 500; empty: no limit)
 
+  --jobs N                        analyse up to N files at once (default: one per processor);
+                                  the output is the same as with one
   -h, --help                      show this help and exit
   -V, --version                   show the version and exit
 

@@ -20,6 +20,8 @@ struct Options {
     // The limit boxes' checks apply to limits typed as options, not to saved ones.
     bool maxKeywordsGiven = false;
     bool maxBytesGiven = false;
+    // Files analysed at once; 0 means one per processor.
+    unsigned jobs = 0;
     std::vector<std::string> files;
 };
 

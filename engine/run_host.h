@@ -23,6 +23,8 @@ public:
         (void)wordCount;
     }
     // Called after every scanner step and after every line: the place to serve an event loop.
+    // A host may throw from here to end the run at once (the window does so on Stop and Quit);
+    // the run holds nothing that needs more than its destructors, and lets the exception pass.
     virtual void yieldPoint() {}
     // Asked after every non-empty line; true ends the run as stopped.
     virtual bool stopRequested() { return false; }

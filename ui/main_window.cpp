@@ -11,6 +11,7 @@
 #include "core/state_file.h"
 #include "engine/existing_keywords.h"
 #include "engine/meta_tag_composer.h"
+#include "ui/box_text.h"
 #include "ui/help_window.h"
 #include "ui/link_label.h"
 #include "ui/main_window_layout.h"
@@ -46,6 +47,9 @@
 namespace orvanta::ui {
 
 namespace {
+
+// Thrown from a yield point to end a run at once when Stop or Quit was pressed during it.
+struct RunInterrupted {};
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -238,7 +242,7 @@ void MainWindow::saveState() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         ending_ = true;
-        // A run under way notices this at its next line and returns; nothing more is shown.
+        // A run under way ends at its next yield point; nothing more is shown.
         stopRequested_ = true;
         saveState();
         if (help_) {
@@ -492,7 +496,7 @@ void MainWindow::onMaxBytesEditingFinished() {
 }
 
 void MainWindow::setOutputText(const QString& text) {
-    ui_.outputBox->setPlainText(text);
+    ShowBoxText(ui_.outputBox, text);
 }
 
 void MainWindow::onListWordsClicked() {
@@ -561,6 +565,9 @@ RunResult MainWindow::runLocked(const std::string& path) {
     RunResult result;
     try {
         result = options_.runAnalysis(path, *this);
+    } catch (const RunInterrupted&) {
+        result.outcome = RunOutcome::Stopped;
+        result.wordsIdentified = progress_.wordCount();
     } catch (const std::exception& error) {
         result.outcome = RunOutcome::Failed;
         result.failureReason = error.what();
@@ -621,12 +628,18 @@ void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
     progress_.wordAdded(word, wordCount);
 }
 
+// Serves the event loop every few tens of milliseconds. A Stop or Quit pressed meanwhile ends the
+// run right here, inside the line being scanned, so that it takes effect at once however long
+// the line is; the words counted up to this point stay counted.
 void MainWindow::yieldPoint() {
     if (ending_ || !progress_.due()) {
         return;
     }
     progress_.flush();
     QCoreApplication::processEvents();
+    if (stopRequested_ || ending_) {
+        throw RunInterrupted{};
+    }
 }
 
 bool MainWindow::stopRequested() {

@@ -6,6 +6,7 @@
 #include "ui/single_instance_lock.h"
 #include "ui/user_dialogs.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 namespace orvanta::ui {
@@ -24,6 +25,16 @@ ProgramStart StartProgram(SingleInstanceLock& lock, MainWindowOptions options,
         }
         return started;
     }
+    // The window ends the program only once its settings are saved; from then on a new copy may
+    // start, even while this one is still finishing.
+    options.endProgram = [&lock, end = std::move(options.endProgram)] {
+        lock.release();
+        if (end) {
+            end();
+        } else {
+            QCoreApplication::quit();
+        }
+    };
     started.window = std::make_unique<MainWindow>(std::move(options));
     MainWindow* window = started.window.get();
     window->setWindowIcon(ProgramIcon());

@@ -22,10 +22,15 @@ void RunProgress::start(QPlainTextEdit* outputBox, QLabel* wordCountLabel) {
     wordCountLabel_ = wordCountLabel;
     pendingWords_.clear();
     pendingWordCount_ = -1;
+    wordCount_ = 0;
     throttle_.restart();
 }
 
 void RunProgress::wordAdded(std::string_view word, std::int64_t wordCount) {
+    if (wordCount_ > 0 && wordCount_ % kWordsPerLine == 0) {
+        pendingWords_ += '\n';
+    }
+    wordCount_ = wordCount;
     pendingWords_.append(word);
     pendingWords_ += ' ';
     pendingWordCount_ = wordCount;

@@ -13,8 +13,13 @@ namespace orvanta::ui {
 SingleInstanceLock::SingleInstanceLock(QString lockFilePath) : path_(std::move(lockFilePath)) {}
 
 SingleInstanceLock::~SingleInstanceLock() {
+    release();
+}
+
+void SingleInstanceLock::release() {
     if (fd_ >= 0) {
         ::close(fd_);
+        fd_ = -1;
     }
 }
 

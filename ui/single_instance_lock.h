@@ -17,6 +17,8 @@ public:
     // False when another copy holds the lock (or the lock file cannot be opened at all, in which
     // case running is allowed: a missing runtime folder is no reason to refuse to start).
     bool tryLock();
+    // Lets the next copy start; called as soon as a quitting copy has saved its settings.
+    void release();
 
     static QString DefaultPath();
 
