@@ -105,7 +105,8 @@ TEST(CliRealPages, ReEncodedCopiesAnalyseLikeTheirOriginal) {
 
 // What the copies must reproduce: decoded words, not the bytes of another encoding.
 TEST(CliRealPages, OriginalsShowTheirTextDecoded) {
-    const Output de = RunCommand({"--list-words", (EncodedPages() / "de.iso-8859-2.html").string()});
+    const Output de =
+        RunCommand({"--list-words", (EncodedPages() / "de.iso-8859-2.html").string()});
     EXPECT_NE(de.out.find(" braeune\n"), std::string::npos) << de.out;
     const Output ko = RunCommand({"--show-existing", (EncodedPages() / "ko.euc-kr.html").string()});
     EXPECT_EQ(ko.out, "Existing keyword meta tag:\n<meta name=\"keywords\" content=\""
