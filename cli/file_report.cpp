@@ -8,7 +8,8 @@
 #include "engine/existing_keywords.h"
 #include "engine/run_host.h"
 #include "engine/word_list_report.h"
-#include "util/string_utils.h"
+
+#include <new>
 
 namespace orvanta::cli {
 namespace {
@@ -110,14 +111,14 @@ void ReportWordList(const std::vector<WordEntry>& words, const AnalysisSettings&
     }
 }
 
-} // namespace
-
-FileReport AnalyseFile(const std::string& file, const Options& options,
-                       const IgnoreList& ignoreList) {
-    const std::string path(text::TrimSpaces(file));
-    const core::InputFileCheck check = core::CheckInputFile(path);
+FileReport AnalyseReadableFile(const std::string& file, const Options& options,
+                               const IgnoreList& ignoreList) {
+    // The name is used exactly as given: a page may well be called " page.html".
+    const std::string& path = file;
+    std::string reason;
+    const core::InputFileCheck check = core::CheckInputFile(path, &reason);
     if (check != core::InputFileCheck::Ok) {
-        return Failure(file, options, core::InputFileMessage(check).text);
+        return Failure(file, options, core::InputFileMessage(check, reason).text);
     }
 
     FileReport report;
@@ -149,6 +150,21 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
     }
     report.json = json.str();
     return report;
+}
+
+} // namespace
+
+FileReport AnalyseFile(const std::string& file, const Options& options,
+                       const IgnoreList& ignoreList) {
+    // Whatever goes wrong with one file (memory included) is that file's failure; the next
+    // file is still analysed.
+    try {
+        return AnalyseReadableFile(file, options, ignoreList);
+    } catch (const std::bad_alloc&) {
+        return Failure(file, options, core::ReadErrorMessage("Out of memory").text);
+    } catch (const std::exception& error) {
+        return Failure(file, options, core::ReadErrorMessage(error.what()).text);
+    }
 }
 
 std::string AsTerminalText(std::string_view boxText) {

@@ -390,7 +390,14 @@ void MainWindow::onShowExistingClicked() {
     if (!readInputFileForRun(path)) {
         return;
     }
-    setOutputText(FromEngineText(core::ExistingKeywordsText(FindExistingKeywords(path))));
+    ExistingKeywords existing;
+    try {
+        existing = FindExistingKeywords(path);
+    } catch (const std::exception& error) {
+        existing.outcome = ExistingKeywordsOutcome::ReadError;
+        existing.error = error.what();
+    }
+    setOutputText(FromEngineText(core::ExistingKeywordsText(existing)));
 }
 
 bool MainWindow::readInputFileForRun(std::string& path) {
@@ -399,9 +406,10 @@ bool MainWindow::readInputFileForRun(std::string& path) {
         ui_.inputFileEdit->setText(trimmed);
     }
     path = ToEngineText(trimmed);
-    const core::InputFileCheck check = core::CheckInputFile(path);
+    std::string reason;
+    const core::InputFileCheck check = core::CheckInputFile(path, &reason);
     if (check != core::InputFileCheck::Ok) {
-        showMessage(core::InputFileMessage(check));
+        showMessage(core::InputFileMessage(check, reason));
         return false;
     }
     return true;

@@ -108,20 +108,28 @@ TEST(CliFiles, MissingFilesFailWithStatusTwoWhileOthersAreStillProcessed) {
     const CommandResult r = RunCli({"/nonexistent/page.html", good, "/tmp"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("/nonexistent/page.html: Input file not found."), std::string::npos);
-    EXPECT_NE(r.err.find("/tmp: Input file not found."), std::string::npos);
+    EXPECT_NE(r.err.find("/tmp: Input file is a folder, not a file."), std::string::npos);
     EXPECT_NE(r.out.find("==> " + good + " <==\n<META NAME=\"keywords\" CONTENT=\"lantern\">"),
               std::string::npos);
 
-    const CommandResult blank = RunCli({"  "});
-    EXPECT_EQ(blank.status, 2);
-    EXPECT_NE(blank.err.find("Input file not specified."), std::string::npos);
+    const CommandResult empty = RunCli({""});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("Input file not specified."), std::string::npos);
 }
 
-TEST(CliFiles, NameWithSurroundingSpacesIsAccepted) {
+// File names are used exactly as given: spaces around a name are part of it.
+TEST(CliFiles, NamesAreUsedAsGiven) {
     const std::string good = WriteTemp("orvanta-cli-spaces.html", "<title>Harbour harbour</title>");
-    const CommandResult r = RunCli({"  " + good + "  "});
+    const CommandResult trimmed = RunCli({"  " + good + "  "});
+    EXPECT_EQ(trimmed.status, 2);
+    EXPECT_NE(trimmed.err.find("Input file not found."), std::string::npos);
+
+    const std::string spaced =
+        WriteTemp(" orvanta cli 'q\" \xC3\xA9\xFF.html ", "<title>Harbour harbour</title>");
+    const CommandResult r = RunCli({spaced});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("CONTENT=\"harbour\""), std::string::npos);
+    std::filesystem::remove(spaced);
 }
 
 TEST(CliOptions, UsageErrorsExitWith64) {

@@ -89,7 +89,8 @@ TEST(InputFile, RunCheckAndNameCheck) {
     const std::string page = testing::WriteTempFile("<html></html>");
     EXPECT_EQ(CheckInputFile(page), InputFileCheck::Ok);
     EXPECT_EQ(InputFileMessage(CheckInputFile("")).text, "Input file not specified.");
-    EXPECT_EQ(InputFileMessage(CheckInputFile("/tmp")).title, "File not found"); // a folder
+    EXPECT_EQ(InputFileMessage(CheckInputFile("/nonexistent/orvanta")).title, "File not found");
+    EXPECT_EQ(InputFileMessage(CheckInputFile("/tmp")).text, "Input file is a folder, not a file.");
     EXPECT_EQ(CheckInputFileName(page), InputFileNameCheck::Ok);
     EXPECT_EQ(CheckInputFileName("/home/my.site/page"), InputFileNameCheck::NoExtension);
     EXPECT_EQ(CheckInputFileName("C:\\my.site\\page"), InputFileNameCheck::NoExtension);
