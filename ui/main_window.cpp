@@ -181,11 +181,16 @@ void MainWindow::showMessage(const core::Message& message) {
                 message.icon);
 }
 
+// Values the file holds but cannot give (a fault) get their defaults; the others are shown.
 void MainWindow::loadState() {
     core::UserSettings loaded = userSettings_;
-    if (core::LoadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded)) {
+    const core::StateFileRead read =
+        core::ReadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded);
+    if (read.found) {
         showControlsFrom(loaded);
         onWordsToIgnoreEditingFinished();
+        stateRead_ = loaded;
+        stateShown_ = userSettings_;
     } else {
         setDefaults(false);
     }
@@ -193,8 +198,11 @@ void MainWindow::loadState() {
 
 void MainWindow::saveState() {
     readSettingsFromControls();
+    const core::UserSettings toSave =
+        stateRead_ ? core::KeepUnchangedTexts(userSettings_, *stateShown_, *stateRead_)
+                   : userSettings_;
     std::string error;
-    if (!core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), userSettings_,
+    if (!core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), toSave,
                              error)) {
         showMessage(core::SaveStateErrorMessage(error));
     }

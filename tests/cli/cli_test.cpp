@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -210,9 +211,26 @@ TEST(CliOptions, SettingsFileGivesTheSavedOptionsAndLaterOptionsChangeThem) {
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
               "<META NAME=\"keywords\" CONTENT=\"alpha,beta,gamma,rose,garden\">");
 
-    r = RunCli({"--settings", "/nonexistent/orv.usr", page});
-    EXPECT_EQ(r.status, 64);
-    EXPECT_NE(r.err.find("cannot read the settings file"), std::string::npos);
+    // A settings file that cannot be used names its fault (and line); none blocks or runs on.
+    const std::string bad =
+        WriteTemp("orvanta-cli-bad.usr", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n12\r\n");
+    const std::string fifo = std::filesystem::temp_directory_path() / "orvanta-cli-fifo.usr";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> faults[] = {
+        {"/nonexistent/orv.usr", "No such file or directory"},
+        {"/tmp", "Is a folder"},
+        {"/dev/zero", "Not a regular file"},
+        {fifo, "Not a regular file"},
+        {bad, "line 6: not a number from -1 to 8"},
+    };
+    for (const auto& [file, fault] : faults) {
+        r = RunCli({"--settings", file, page});
+        EXPECT_EQ(r.status, 64) << file;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+                  "orvanta-cli: cannot read the settings file '" + file + "': " + fault);
+    }
+    std::filesystem::remove(fifo);
 }
 
 TEST(CliJson, OneObjectPerFileWithStructuredResults) {

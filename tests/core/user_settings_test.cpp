@@ -85,6 +85,26 @@ TEST(LimitBoxes, FilterThenCheckTheRange) {
     }
 }
 
+// Only the texts the user changed are saved as the controls hold them.
+TEST(UserSettingsSave, UnchangedTextsAreSavedAsRead) {
+    UserSettings read;
+    read.beginMetaTagWith = "caf\xE9";
+    read.maxKeywordsText = std::string(26, '9');
+    read.wordsToIgnore = "The,And";
+    UserSettings shown = read;
+    shown.beginMetaTagWith = "caf\xEF\xBF\xBD";
+    shown.maxKeywordsText = "9999";
+    shown.wordsToIgnore = "the,and";
+    UserSettings current = shown;
+    current.wordsToIgnore = "the";
+    current.boldWeightIndex = 5;
+    const UserSettings saved = KeepUnchangedTexts(current, shown, read);
+    EXPECT_EQ(saved.beginMetaTagWith, read.beginMetaTagWith);
+    EXPECT_EQ(saved.maxKeywordsText, read.maxKeywordsText);
+    EXPECT_EQ(saved.wordsToIgnore, "the");
+    EXPECT_EQ(saved.boldWeightIndex, 5);
+}
+
 TEST(InputFile, RunCheckAndNameCheck) {
     const std::string page = testing::WriteTempFile("<html></html>");
     EXPECT_EQ(CheckInputFile(page), InputFileCheck::Ok);

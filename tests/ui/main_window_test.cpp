@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
@@ -47,7 +49,9 @@ private slots:
         QTest::newRow("saved settings") << saved << "PAGE" + restored << next;
         QTest::newRow("saved page gone")
             << QByteArray(saved).replace("PAGE", "/no/such.html") << restored << open;
-        QTest::newRow("short file") << saved.chopped(3) << kDefaultOptions << open;
+        // A value the file lacks gets its default; the others are kept.
+        QTest::newRow("short file")
+            << saved.chopped(3) << "PAGE" + QString(restored).replace("off", "on") << next;
     }
 
     void startShowsTheSavedOrDefaultOptions() {
@@ -138,6 +142,36 @@ private slots:
         f.writeFile("page.html", kGardenPage);
         f.click("cmdGenerateKeywordMetaTag");
         QVERIFY(f.output().contains("compost"));
+    }
+
+    // Texts the boxes cannot show as read (a Latin-1 byte, 40,000 characters, 26 nines in a
+    // four-character limit box) are saved back byte for byte when the user leaves them alone;
+    // a text the user changes is saved as typed. A linked settings file stays a link.
+    void unchangedSettingsAreSavedBackExactly() {
+        WindowFixture f;
+        const QByteArray longText(40000, 'w');
+        const QByteArray saved = "\"\"\r\n\"caf\xE9, cr\xE8me\"\r\n\"" + longText + "\"\r\n\"" +
+                                 QByteArray(26, '9') +
+                                 "\"\r\n\"\"\r\n2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
+        const QString real = f.writeFile("real.usr", saved);
+        QFile::remove(f.statePath);
+        QVERIFY(QFile::link(real, f.statePath));
+        f.start();
+        f.window->close();
+        QVERIFY(QFileInfo(f.statePath).isSymLink());
+        QFile state(real);
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        QCOMPARE(state.readAll(), saved);
+        state.close();
+
+        WindowFixture g;
+        g.writeFile("orv.usr", saved);
+        g.start();
+        g.box("txbMaxNumBytesInMetaTag")->setText("77");
+        g.window->close();
+        QFile again(g.statePath);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), QByteArray(saved).replace("\"\"\r\n2\r\n", "\"77\"\r\n2\r\n"));
     }
 
     void closingDuringARunSavesAndEnds() {
