@@ -133,6 +133,68 @@ TEST(CliFiles, NamesAreUsedAsGiven) {
     std::filesystem::remove(spaced);
 }
 
+// What is not a page gets a message saying what it is; nothing blocks or reads for ever, and
+// the files after it are still analysed.
+TEST(CliFiles, WhatCannotBeReadSaysWhy) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("orvanta-cli-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "page.html");
+    ASSERT_EQ(::mkfifo((dir / "fifo.html").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "loop.html", dir / "loop.html");
+    const std::string good = WriteTemp("orvanta-cli-after.html", "<title>Lantern lantern</title>");
+    const std::pair<std::string, std::string> rows[] = {
+        {"/dev/zero",
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {"/dev/urandom",
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {(dir / "fifo.html").string(),
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {(dir / "page.html").string(), "Input file is a folder, not a file."},
+        {(dir / "loop.html").string(),
+         "Input file cannot be read: Too many levels of symbolic links"},
+    };
+    for (const auto& [path, message] : rows) {
+        for (const char* mode : {"--list-words", "--show-existing"}) {
+            const CommandResult r = RunCli({mode, path, good});
+            EXPECT_EQ(r.status, 2) << path;
+            EXPECT_EQ(r.err, "orvanta-cli: " + path + ": " + message + "\n") << path;
+            EXPECT_NE(r.out.find("==> " + good + " <=="), std::string::npos) << path;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// --show-existing on a file that cannot be read gives the reason after the message.
+TEST(CliFiles, ShowExistingGivesTheReason) {
+    const std::string page = WriteTemp("orvanta-cli-unreadable.html", "<title>x</title>");
+    ASSERT_EQ(::chmod(page.c_str(), 0), 0);
+    const std::string asNobody =
+        ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string command =
+        asNobody + Quote(ORVANTA_CLI_PATH) + " --show-existing " + Quote(page) + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        out += static_cast<char>(c);
+    }
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
+    EXPECT_EQ(out, "orvanta-cli: " + page + ": Input file cannot be read: Permission denied\n");
+    std::filesystem::remove(page);
+}
+
+// JSON output is valid UTF-8 whatever bytes the file name holds.
+TEST(CliJson, FileNamesThatAreNotUtf8AreEscaped) {
+    const std::string page =
+        WriteTemp("orvanta-cli-caf\xE9-\xC3\xA9.html", "<title>Quill quill</title>");
+    const CommandResult r = RunCli({"--format", "json", page});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("orvanta-cli-caf\\ufffd-\xC3\xA9.html\""), std::string::npos) << r.out;
+    std::filesystem::remove(page);
+}
+
 TEST(CliOptions, UsageErrorsExitWith64) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{},
                                                  {"--bold-weight", "0", "x.html"},
