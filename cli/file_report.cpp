@@ -9,8 +9,6 @@
 #include "engine/run_host.h"
 #include "engine/word_list_report.h"
 
-#include <new>
-
 namespace orvanta::cli {
 namespace {
 
@@ -160,10 +158,8 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
     // file is still analysed.
     try {
         return AnalyseReadableFile(file, options, ignoreList);
-    } catch (const std::bad_alloc&) {
-        return Failure(file, options, core::ReadErrorMessage("Out of memory").text);
     } catch (const std::exception& error) {
-        return Failure(file, options, core::ReadErrorMessage(error.what()).text);
+        return Failure(file, options, core::ReadErrorMessage(core::ExceptionReason(error)).text);
     }
 }
 

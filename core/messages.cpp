@@ -1,5 +1,7 @@
 #include "core/messages.h"
 
+#include <new>
+
 namespace orvanta::core {
 
 std::string WordsFoundCaption(std::int64_t wordCount) {
@@ -12,6 +14,14 @@ std::string StoppedLine(std::int64_t wordsIdentified) {
 
 Message ReadErrorMessage(const std::string& reason) {
     return {"Error when reading the input file: " + reason, "Error", MessageIcon::Warning};
+}
+
+std::string ExceptionReason(const std::exception& error) {
+    return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? "Out of memory" : error.what();
+}
+
+Message OutputErrorMessage(const std::string& reason) {
+    return {"Error when composing the output: " + reason, "Error", MessageIcon::Warning};
 }
 
 Message SaveStateErrorMessage(const std::string& reason) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 namespace orvanta::core {
@@ -28,6 +29,13 @@ std::string StoppedLine(std::int64_t wordsIdentified);
 
 // A run that could not read its document; reason is the system's description.
 Message ReadErrorMessage(const std::string& reason);
+
+// What went wrong, for the user: "Out of memory" for an allocation failure, otherwise the
+// exception's own description.
+std::string ExceptionReason(const std::exception& error);
+
+// The output of a finished run could not be made (memory, most likely).
+Message OutputErrorMessage(const std::string& reason);
 
 // A settings file that could not be saved; reason is the system's description.
 Message SaveStateErrorMessage(const std::string& reason);

@@ -202,8 +202,14 @@ void MainWindow::saveState() {
         stateRead_ ? core::KeepUnchangedTexts(userSettings_, *stateShown_, *stateRead_)
                    : userSettings_;
     std::string error;
-    if (!core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), toSave,
-                             error)) {
+    bool saved = false;
+    try {
+        saved = core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), toSave,
+                                    error);
+    } catch (const std::exception& failure) {
+        error = core::ExceptionReason(failure);
+    }
+    if (!saved) {
         showMessage(core::SaveStateErrorMessage(error));
     }
 }
@@ -403,7 +409,7 @@ void MainWindow::onShowExistingClicked() {
         existing = FindExistingKeywords(path);
     } catch (const std::exception& error) {
         existing.outcome = ExistingKeywordsOutcome::ReadError;
-        existing.error = error.what();
+        existing.error = core::ExceptionReason(error);
     }
     setOutputText(FromEngineText(core::ExistingKeywordsText(existing)));
 }
@@ -437,7 +443,11 @@ void MainWindow::runAnalysis(bool generateTag) {
             return;
         }
     }
-    writeOutput(generateTag);
+    try {
+        writeOutput(generateTag);
+    } catch (const std::exception& error) {
+        showMessage(core::OutputErrorMessage(core::ExceptionReason(error)));
+    }
     setFocusToNextStep();
 }
 
@@ -456,7 +466,7 @@ RunResult MainWindow::runLocked(const std::string& path) {
         result = options_.runAnalysis(path, *this);
     } catch (const std::exception& error) {
         result.outcome = RunOutcome::Failed;
-        result.failureReason = error.what();
+        result.failureReason = core::ExceptionReason(error);
     }
     running_ = false;
     if (!ending_) {

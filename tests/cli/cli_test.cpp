@@ -185,6 +185,30 @@ TEST(CliFiles, ShowExistingGivesTheReason) {
     std::filesystem::remove(page);
 }
 
+// Running out of memory on one file is that file's failure: the next file is still analysed.
+TEST(CliFiles, OutOfMemoryFailsOnlyThatFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    const std::string big = WriteTemp("orvanta-cli-48mb.html", std::string(48 << 20, 'w'));
+    const std::string good = WriteTemp("orvanta-cli-small.html", "<title>Lantern lantern</title>");
+    const std::string command = "ulimit -v 60000; " + Quote(ORVANTA_CLI_PATH) + " " + Quote(big) +
+                                " " + Quote(good) + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        out += static_cast<char>(c);
+    }
+    const int status = ::pclose(pipe);
+    std::filesystem::remove(big);
+    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
+    EXPECT_NE(out.find(big + ": Error when reading the input file: Out of memory\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("CONTENT=\"lantern\""), std::string::npos) << out;
+}
+
 // JSON output is valid UTF-8 whatever bytes the file name holds.
 TEST(CliJson, FileNamesThatAreNotUtf8AreEscaped) {
     const std::string page =
