@@ -92,4 +92,15 @@ Message InputFileNameMessage(InputFileNameCheck check) {
     return {};
 }
 
+Message InputFileNameMessage(InputFileNameCheck check, const std::string& path) {
+    if (check == InputFileNameCheck::Missing) {
+        std::string reason;
+        const InputFileCheck found = CheckInputFile(path, &reason);
+        if (found != InputFileCheck::NotFound && found != InputFileCheck::Ok) {
+            return InputFileMessage(found, reason);
+        }
+    }
+    return InputFileNameMessage(check);
+}
+
 } // namespace orvanta::core

@@ -23,5 +23,8 @@ Message InputFileMessage(InputFileCheck check, const std::string& reason = {});
 enum class InputFileNameCheck { Ok, NoExtension, NotHtml, Missing };
 InputFileNameCheck CheckInputFileName(std::string_view path);
 Message InputFileNameMessage(InputFileNameCheck check);
+// The same, except that for Missing a path where something does exist (a folder, a device, a
+// file that cannot be opened) gets the message saying what it is.
+Message InputFileNameMessage(InputFileNameCheck check, const std::string& path);
 
 } // namespace orvanta::core

@@ -341,7 +341,7 @@ void MainWindow::validateInputFile(const QString& path) {
         ui_.inputFileEdit->clear();
         return;
     }
-    showMessage(core::InputFileNameMessage(check));
+    showMessage(core::InputFileNameMessage(check, ToEngineText(path)));
 }
 
 void MainWindow::onWordsToIgnoreEditingFinished() {

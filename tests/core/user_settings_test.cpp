@@ -5,6 +5,7 @@
 #include "core/user_settings.h"
 #include "test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orvanta::core {
@@ -116,6 +117,13 @@ TEST(InputFile, RunCheckAndNameCheck) {
     EXPECT_EQ(CheckInputFileName("C:\\my.site\\page"), InputFileNameCheck::NoExtension);
     EXPECT_EQ(CheckInputFileName("/home/page.txt"), InputFileNameCheck::NotHtml);
     EXPECT_EQ(CheckInputFileName("/nonexistent/page.HTM"), InputFileNameCheck::Missing);
+    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, "/nonexistent/page.HTM").text,
+              "Input file does not exist.");
+    const std::string folder = page + ".d.html";
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(InputFileNameMessage(CheckInputFileName(folder), folder).text,
+              "Input file is a folder, not a file.");
+    std::filesystem::remove(folder);
     const Message notHtml = InputFileNameMessage(InputFileNameCheck::NotHtml);
     EXPECT_EQ(notHtml.text, "Input file must have .htm or .html extension.");
     EXPECT_EQ(notHtml.icon, MessageIcon::None);
