@@ -1,11 +1,13 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -172,6 +174,39 @@ private slots:
         QFile again(g.statePath);
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), QByteArray(saved).replace("\"\"\r\n2\r\n", "\"77\"\r\n2\r\n"));
+    }
+
+    // A settings file that is a FIFO, a folder or a link to a device never keeps the window from
+    // appearing: it starts with the defaults, and a save says why it cannot replace the file.
+    void aSettingsFileThatIsNoFileGivesTheDefaults_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("saveMessage");
+        QTest::newRow("FIFO") << "fifo"
+                              << "Not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "Is a folder";
+        QTest::newRow("link to /dev/zero") << "link"
+                                           << "Not a regular file";
+    }
+
+    void aSettingsFileThatIsNoFileGivesTheDefaults() {
+        QFETCH(QString, kind);
+        QFETCH(QString, saveMessage);
+        WindowFixture f;
+        const QByteArray path = QFile::encodeName(f.statePath);
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(f.statePath));
+        } else {
+            QVERIFY(QFile::link("/dev/zero", f.statePath));
+        }
+        f.start();
+        QCOMPARE(f.options(), kDefaultOptions);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        f.window->close();
+        QCOMPARE(f.dialogs.messages, QStringList{"Error when attempting to save the state: " +
+                                                 saveMessage + " | Save state | warning"});
     }
 
     void closingDuringARunSavesAndEnds() {
