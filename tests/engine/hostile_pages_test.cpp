@@ -59,17 +59,17 @@ TEST(HostilePages, StrangeContentIsAnalysedToTheEnd) {
         {"invalid UTF-8", "\xC3\x28 \xFF\xFE \xED\xA0\x80 \xF4\x90\x80\x80 lantern lantern",
          "lantern"},
         {"nested font tags",
-         Repeat("<font size=+1>", 3000) + "lantern" + "\n" + Repeat("<font size=+1>\n", 3000) +
+         Repeat("<font size=+1>", 400) + "lantern" + "\n" + Repeat("<font size=+1>\n", 2000) +
              "beacon",
          "lantern"},
-        {"many tables", Repeat("<table><tr><td>cell\n", 5000), "cell"},
+        {"many tables", Repeat("<table><tr><td>cell\n", 2000), "cell"},
         {"unterminated comment", "lantern <!-- beacon beacon beacon\n" + Repeat("beacon\n", 50),
          "lantern"},
         {"unterminated script", "lantern <script> beacon beacon\n" + Repeat("x = 1;\n", 50),
          "lantern"},
         {"unterminated style", "lantern <style> p { beacon beacon }\n" + Repeat("q {}\n", 50),
          "lantern"},
-        {"tag that never closes", "lantern <p class=\"" + Repeat("beacon ", 5000), "lantern"},
+        {"tag that never closes", "lantern <p class=\"" + Repeat("beacon ", 2000), "lantern"},
         {"huge font sizes",
          "<font size=99999999999999999999>lantern</font><font size=+99999999999999999999>lantern"
          "</font><font size=-99999999999999999999>beacon</font>",
@@ -159,20 +159,20 @@ TEST(HostilePages, ALineLongerThanTheBoundIsReported) {
 // A file changed under a run: deleted (still read to its end), truncated (the run ends early),
 // grown (read no further than its size when opened).
 TEST(HostilePages, AFileChangedWhileARunReadsIt) {
-    const std::string body = Repeat("lantern beacon harbour\n", 20000); // past one read buffer
+    const std::string body = Repeat("lantern beacon harbour\n", 4000); // past one read buffer
     struct Row {
         const char* name;
         std::function<void(const std::string&)> change;
         std::int64_t lanterns; // frequency of "lantern" at the end
     };
     const Row rows[] = {
-        {"deleted", [](const std::string& path) { fs::remove(path); }, 20000},
+        {"deleted", [](const std::string& path) { fs::remove(path); }, 4000},
         {"truncated", [](const std::string& path) { fs::resize_file(path, 0); }, -1},
         {"grown",
          [](const std::string& path) {
-             std::ofstream(path, std::ios::app) << Repeat("lantern\n", 50000);
+             std::ofstream(path, std::ios::app) << Repeat("lantern\n", 10000);
          },
-         20000},
+         4000},
     };
     for (const Row& r : rows) {
         const std::string page = testing::WriteTempFile(body);
@@ -190,7 +190,7 @@ TEST(HostilePages, AFileChangedWhileARunReadsIt) {
         if (r.lanterns >= 0) {
             EXPECT_EQ(run.words.front().frequency, r.lanterns) << r.name;
         } else {
-            EXPECT_LT(run.words.front().frequency, 20000) << r.name;
+            EXPECT_LT(run.words.front().frequency, 4000) << r.name;
         }
     }
 }
