@@ -58,15 +58,19 @@ bool ReadContent(const std::string& path, std::string& content, std::string& err
         error = input.error;
         return false;
     }
-    const bool fits = input.size <= kMaxStateFileBytes;
-    if (fits) {
-        // One byte more than the limit shows a file that grew since it was opened.
-        content.resize(kMaxStateFileBytes + 1);
-        content.resize(std::fread(content.data(), 1, content.size(), input.file));
+    // Read in pieces up to one byte past the limit: a file that grew since it was opened is
+    // still caught, and a small file costs a small buffer.
+    constexpr std::size_t kPiece = 1 << 16;
+    bool fits = input.size <= kMaxStateFileBytes;
+    while (fits && std::feof(input.file) == 0 && std::ferror(input.file) == 0) {
+        const std::size_t had = content.size();
+        content.resize(had + kPiece);
+        content.resize(had + std::fread(content.data() + had, 1, kPiece, input.file));
+        fits = content.size() <= kMaxStateFileBytes;
     }
-    const bool failed = fits && std::ferror(input.file) != 0;
+    const bool failed = std::ferror(input.file) != 0;
     std::fclose(input.file);
-    if (!fits || content.size() > kMaxStateFileBytes) {
+    if (!fits) {
         error = "Larger than 1 MiB";
         return false;
     }
