@@ -195,57 +195,62 @@ std::string StateFileRead::firstFault() const {
                : "line " + std::to_string(faults.front().line) + ": " + faults.front().what;
 }
 
-StateFileRead ReadStateFile(const std::string& path, UserSettings& settings) {
-    StateFileRead result;
-    UserSettings read = settings;
-    ApplyDefaults(read, false);
-    std::string content;
-    if (!ReadContent(path, content, result.error)) {
-        settings = read;
-        return result;
-    }
-    result.found = true;
-    const std::vector<std::string> lines = SplitLines(AsUtf8Content(content));
-    const auto fault = [&result](std::size_t index, std::string what) {
-        result.faults.push_back({static_cast<int>(index) + 1, std::move(what)});
+namespace {
+
+// Reads each value from its line into settings; a value that is missing or cannot be read keeps
+// what settings held (the default) and adds a fault.
+void ReadValues(const std::vector<std::string>& lines, UserSettings& s,
+                std::vector<StateFileFault>& faults) {
+    // Tries one line; false (with a fault) when it is missing.
+    const auto present = [&](std::size_t index) {
+        if (index < lines.size()) {
+            return true;
+        }
+        faults.push_back({static_cast<int>(index) + 1, "missing"});
+        return false;
     };
-    const std::array<std::string*, 5> texts = {&read.inputFile, &read.beginMetaTagWith,
-                                               &read.wordsToIgnore, &read.maxKeywordsText,
-                                               &read.maxBytesText};
+    const auto fault = [&](std::size_t index, std::string what) {
+        faults.push_back({static_cast<int>(index) + 1, std::move(what)});
+    };
+    const std::array<std::string*, 5> texts = {&s.inputFile, &s.beginMetaTagWith, &s.wordsToIgnore,
+                                               &s.maxKeywordsText, &s.maxBytesText};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i >= lines.size()) {
-            fault(i, "missing");
-        } else if (lines[i].find('\0') != std::string::npos) {
+        if (present(i) && lines[i].find('\0') != std::string::npos) {
             fault(i, "not a text (holds a NUL byte)");
-        } else {
+        } else if (i < lines.size()) {
             *texts[i] = ReadText(lines[i]);
         }
     }
     const std::array<std::pair<int*, int>, 5> lists = {{
-        {&read.shortWordSizeIndex, kLastShortWordSizeIndex},
-        {&read.minFrequencyIndex, kLastMinFrequencyIndex},
-        {&read.tableWeightIndex, kLastTableWeightIndex},
-        {&read.existingKeywordsWeightIndex, kLastExistingKeywordsWeightIndex},
-        {&read.boldWeightIndex, kLastBoldWeightIndex},
+        {&s.shortWordSizeIndex, kLastShortWordSizeIndex},
+        {&s.minFrequencyIndex, kLastMinFrequencyIndex},
+        {&s.tableWeightIndex, kLastTableWeightIndex},
+        {&s.existingKeywordsWeightIndex, kLastExistingKeywordsWeightIndex},
+        {&s.boldWeightIndex, kLastBoldWeightIndex},
     }};
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        const std::size_t index = 5 + i;
-        if (index >= lines.size()) {
-            fault(index, "missing");
-        } else if (!ReadIndex(lines[index], lists[i].second, *lists[i].first)) {
+    for (std::size_t i = 0, index = 5; i < lists.size(); ++i, ++index) {
+        if (present(index) && !ReadIndex(lines[index], lists[i].second, *lists[i].first)) {
             fault(index, "not a number from -1 to " + std::to_string(lists[i].second));
         }
     }
-    const std::array<int*, 2> checks = {&read.ignoreShortWords, &read.ignoreCommonWords};
-    for (std::size_t i = 0; i < checks.size(); ++i) {
-        const std::size_t index = 10 + i;
-        if (index >= lines.size()) {
-            fault(index, "missing");
-        } else if (!ReadCheck(lines[index], *checks[i])) {
+    const std::array<int*, 2> checks = {&s.ignoreShortWords, &s.ignoreCommonWords};
+    for (std::size_t i = 0, index = 10; i < checks.size(); ++i, ++index) {
+        if (present(index) && !ReadCheck(lines[index], *checks[i])) {
             fault(index, "not a check value 0, 1 or 2");
         }
     }
-    settings = read;
+}
+
+} // namespace
+
+StateFileRead ReadStateFile(const std::string& path, UserSettings& settings) {
+    StateFileRead result;
+    ApplyDefaults(settings, false);
+    std::string content;
+    if (ReadContent(path, content, result.error)) {
+        result.found = true;
+        ReadValues(SplitLines(AsUtf8Content(content)), settings, result.faults);
+    }
     return result;
 }
 
