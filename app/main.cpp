@@ -3,6 +3,7 @@
 #include "ui/program_start.h"
 #include "ui/single_instance_lock.h"
 #include "ui/state_file_location.h"
+#include "ui/termination_signals.h"
 #include "ui/user_dialogs.h"
 
 #include <QApplication>
@@ -29,5 +30,7 @@ int main(int argc, char* argv[]) {
     if (!started.window) {
         return started.handedOver ? 0 : 1;
     }
+    // Logging out or `kill` closes the window as its close button does: the settings are saved.
+    const orvanta::ui::TerminationSignals termination([&window] { window->close(); });
     return app.exec();
 }

@@ -8,7 +8,6 @@
 #include "engine/existing_keywords.h"
 #include "engine/run_host.h"
 #include "engine/word_list_report.h"
-#include "util/string_utils.h"
 
 namespace orvanta::cli {
 namespace {
@@ -118,15 +117,14 @@ void ReportWordList(const std::vector<WordEntry>& words, const AnalysisSettings&
     }
 }
 
-} // namespace
-
-FileReport AnalyseFile(const std::string& file, const Options& options,
-                       const IgnoreList& ignoreList, const std::string& shownName) {
-    const std::string& name = shownName.empty() ? file : shownName;
-    const std::string path(text::TrimSpaces(file));
-    const core::InputFileCheck check = core::CheckInputFile(path);
+FileReport AnalyseReadableFile(const std::string& file, const Options& options,
+                               const IgnoreList& ignoreList, const std::string& name) {
+    // The name is used exactly as given: a page may well be called " page.html".
+    const std::string& path = file;
+    std::string reason;
+    const core::InputFileCheck check = core::CheckInputFile(path, &reason);
     if (check != core::InputFileCheck::Ok) {
-        return Failure(name, options, core::InputFileMessage(check).text);
+        return Failure(name, options, core::InputFileMessage(check, reason).text);
     }
 
     FileReport report;
@@ -160,6 +158,20 @@ FileReport AnalyseFile(const std::string& file, const Options& options,
     }
     report.json = json.str();
     return report;
+}
+
+} // namespace
+
+FileReport AnalyseFile(const std::string& file, const Options& options,
+                       const IgnoreList& ignoreList, const std::string& shownName) {
+    const std::string& name = shownName.empty() ? file : shownName;
+    // Whatever goes wrong with one file (memory included) is that file's failure; the next
+    // file is still analysed.
+    try {
+        return AnalyseReadableFile(file, options, ignoreList, name);
+    } catch (const std::exception& error) {
+        return Failure(name, options, core::ReadErrorMessage(core::ExceptionReason(error)).text);
+    }
 }
 
 FileReport FailureReport(const std::string& shownName, const Options& options,

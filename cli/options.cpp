@@ -120,8 +120,9 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
         o.maxBytesGiven = true;
     } else if (name == "--settings") {
         // A saved settings file replaces everything set so far; later options change it.
-        if (!core::LoadStateFile(value, o.settings)) {
-            return "cannot read the settings file '" + value + "'";
+        const core::StateFileRead read = core::ReadStateFile(value, o.settings);
+        if (!read.complete()) {
+            return "cannot read the settings file '" + value + "': " + read.firstFault();
         }
         o.maxKeywordsGiven = o.maxBytesGiven = false;
     } else if (name == "--page-language" && core::IsPageLanguageChoice(value)) {

@@ -1,5 +1,6 @@
 #include "core/input_file_check.h"
 
+#include "engine/input_file_open.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
 
@@ -13,19 +14,46 @@ bool IsExistingFile(const std::string& path) {
     return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
 }
 
-InputFileCheck CheckInputFile(const std::string& path) {
+InputFileCheck CheckInputFile(const std::string& path, std::string* reason) {
     if (path.empty()) {
         return InputFileCheck::NotSpecified;
     }
-    return IsExistingFile(path) ? InputFileCheck::Ok : InputFileCheck::NotFound;
+    // Opened as a run opens it, so the check and the run agree on what can be read.
+    const OpenedInput input = OpenInputFile(path);
+    if (input.file != nullptr) {
+        std::fclose(input.file);
+    }
+    if (reason != nullptr) {
+        *reason = input.error;
+    }
+    switch (input.fault) {
+    case InputOpenFault::None:
+        return InputFileCheck::Ok;
+    case InputOpenFault::NotFound:
+        return InputFileCheck::NotFound;
+    case InputOpenFault::Folder:
+        return InputFileCheck::Folder;
+    case InputOpenFault::NotRegular:
+        return InputFileCheck::NotRegular;
+    case InputOpenFault::Unreadable:
+        break;
+    }
+    return InputFileCheck::Unreadable;
 }
 
-Message InputFileMessage(InputFileCheck check) {
+Message InputFileMessage(InputFileCheck check, const std::string& reason) {
     switch (check) {
     case InputFileCheck::NotSpecified:
         return {"Input file not specified.", "Error", MessageIcon::Warning};
     case InputFileCheck::NotFound:
         return {"Input file not found.", "File not found", MessageIcon::Warning};
+    case InputFileCheck::Folder:
+        return {"Input file is a folder, not a file.", "Invalid input", MessageIcon::Warning};
+    case InputFileCheck::NotRegular:
+        return {"Input file is not a regular file (a device, pipe or socket cannot be read).",
+                "Invalid input", MessageIcon::Warning};
+    case InputFileCheck::Unreadable:
+        return {"Input file cannot be read: " + reason, "Error", MessageIcon::Warning};
     case InputFileCheck::Ok:
         break;
     }
@@ -62,6 +90,17 @@ Message InputFileNameMessage(InputFileNameCheck check) {
         break;
     }
     return {};
+}
+
+Message InputFileNameMessage(InputFileNameCheck check, const std::string& path) {
+    if (check == InputFileNameCheck::Missing) {
+        std::string reason;
+        const InputFileCheck found = CheckInputFile(path, &reason);
+        if (found != InputFileCheck::NotFound && found != InputFileCheck::Ok) {
+            return InputFileMessage(found, reason);
+        }
+    }
+    return InputFileNameMessage(check);
 }
 
 } // namespace orvanta::core

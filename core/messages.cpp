@@ -1,5 +1,7 @@
 #include "core/messages.h"
 
+#include <new>
+
 namespace orvanta::core {
 
 std::string WordsFoundCaption(std::int64_t wordCount) {
@@ -22,6 +24,14 @@ Message ReadErrorMessage(const std::string& reason) {
 Message NotLocalFileMessage(const std::string& address) {
     return {"Only a file on this computer can be opened, not " + address + ".", "Invalid input",
             MessageIcon::Warning};
+}
+
+std::string ExceptionReason(const std::exception& error) {
+    return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? "Out of memory" : error.what();
+}
+
+Message OutputErrorMessage(const std::string& reason) {
+    return {"Error when composing the output: " + reason, "Error", MessageIcon::Warning};
 }
 
 Message SaveStateErrorMessage(const std::string& reason) {

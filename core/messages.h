@@ -3,6 +3,7 @@
 #include "engine/page_language.h"
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 namespace orvanta::core {
@@ -36,6 +37,13 @@ Message ReadErrorMessage(const std::string& reason);
 
 // A page dropped on the window that is not a file on this computer; address is as dropped.
 Message NotLocalFileMessage(const std::string& address);
+
+// What went wrong, for the user: "Out of memory" for an allocation failure, otherwise the
+// exception's own description.
+std::string ExceptionReason(const std::exception& error);
+
+// The output of a finished run could not be made (memory, most likely).
+Message OutputErrorMessage(const std::string& reason);
 
 // A settings file that could not be saved; reason is the system's description.
 Message SaveStateErrorMessage(const std::string& reason);

@@ -45,7 +45,10 @@ std::string ExistingKeywordsText(const ExistingKeywords& existing) {
     case ExistingKeywordsOutcome::Found:
         return "Existing keyword meta tag:\r\n" + existing.tag;
     case ExistingKeywordsOutcome::ReadError:
-        return "Error when looking for keywords meta tag.";
+        // The reason follows on the same line, so the command's one-line error keeps it.
+        return existing.error.empty()
+                   ? "Error when looking for keywords meta tag."
+                   : "Error when looking for keywords meta tag. " + existing.error;
     case ExistingKeywordsOutcome::NotFound:
         break;
     }

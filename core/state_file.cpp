@@ -1,9 +1,11 @@
 #include "core/state_file.h"
 
-#include "engine/line_reader.h"
+#include "engine/input_file_open.h"
 #include "util/number_reading.h"
 #include "util/string_utils.h"
+#include "util/utf16_decoder.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -21,6 +23,10 @@ namespace {
 
 constexpr std::size_t kLineCount = 12;
 constexpr std::string_view kLineEnd = "\r\n";
+
+std::string SystemError(int error) {
+    return std::strerror(error);
+}
 
 // A text box holds one line; a line break inside a value would shift every later line.
 std::string OneLine(const std::string& text) {
@@ -45,17 +51,60 @@ void AppendNumber(std::string& out, int value) {
     out += kLineEnd;
 }
 
-// Lines may end in CR LF, CR or LF; the last line may lack its end; a byte-order mark goes.
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-    LineReader reader;
-    if (!reader.open(path)) {
+// The whole file, when it is a regular file no larger than the limit.
+bool ReadContent(const std::string& path, std::string& content, std::string& error) {
+    OpenedInput input = OpenInputFile(path);
+    if (input.file == nullptr) {
+        error = input.error;
         return false;
     }
-    std::string line;
-    while (reader.next(line)) {
-        lines.push_back(line);
+    // Read in pieces up to one byte past the limit: a file that grew since it was opened is
+    // still caught, and a small file costs a small buffer.
+    constexpr std::size_t kPiece = 1 << 16;
+    bool fits = input.size <= kMaxStateFileBytes;
+    while (fits && std::feof(input.file) == 0 && std::ferror(input.file) == 0) {
+        const std::size_t had = content.size();
+        content.resize(had + kPiece);
+        content.resize(had + std::fread(content.data() + had, 1, kPiece, input.file));
+        fits = content.size() <= kMaxStateFileBytes;
     }
-    return reader.error().empty();
+    const bool failed = std::ferror(input.file) != 0;
+    std::fclose(input.file);
+    if (!fits) {
+        error = "Larger than 1 MiB";
+        return false;
+    }
+    if (failed) {
+        error = SystemError(EIO);
+        return false;
+    }
+    return true;
+}
+
+// A file with a UTF-16 byte-order mark becomes UTF-8; a UTF-8 mark is dropped.
+std::string AsUtf8Content(const std::string& content) {
+    const std::string_view view(content);
+    const bool little = view.starts_with("\xFF\xFE");
+    if (little || view.starts_with("\xFE\xFF")) {
+        std::string utf8;
+        text::Utf16Decoder decoder(!little);
+        decoder.feed(view.substr(2), utf8);
+        decoder.finish(utf8);
+        return utf8;
+    }
+    return std::string(view.starts_with("\xEF\xBB\xBF") ? view.substr(3) : view);
+}
+
+// Lines may end in CR LF, CR or LF; the last line may lack its end.
+std::vector<std::string> SplitLines(std::string_view content) {
+    std::vector<std::string> lines;
+    while (!content.empty() && lines.size() < kLineCount) {
+        const std::size_t end = std::min(content.find_first_of("\r\n"), content.size());
+        lines.emplace_back(content.substr(0, end));
+        const std::size_t next = content.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        content.remove_prefix(std::min(next, content.size()));
+    }
+    return lines;
 }
 
 // The format has no escape for a double quote inside a value, so the value is whatever stands
@@ -103,10 +152,6 @@ bool ReadCheck(const std::string& line, int& value) {
     return true;
 }
 
-std::string SystemError(int error) {
-    return std::strerror(error);
-}
-
 bool WriteAll(int fd, std::string_view data, std::string& error) {
     while (!data.empty()) {
         const ssize_t written = ::write(fd, data.data(), data.size());
@@ -141,31 +186,76 @@ std::string FormatStateFile(const UserSettings& settings) {
     return out;
 }
 
-bool LoadStateFile(const std::string& path, UserSettings& settings) {
-    std::vector<std::string> lines;
-    if (!ReadLines(path, lines) || lines.size() < kLineCount) {
-        return false;
+std::string StateFileRead::firstFault() const {
+    if (!found) {
+        return error;
     }
-    settings.inputFile = ReadText(lines[0]);
-    settings.beginMetaTagWith = ReadText(lines[1]);
-    settings.wordsToIgnore = ReadText(lines[2]);
-    settings.maxKeywordsText = ReadText(lines[3]);
-    settings.maxBytesText = ReadText(lines[4]);
+    return faults.empty()
+               ? std::string()
+               : "line " + std::to_string(faults.front().line) + ": " + faults.front().what;
+}
 
-    const std::array<std::pair<int*, int>, 5> lists = {{
-        {&settings.shortWordSizeIndex, kLastShortWordSizeIndex},
-        {&settings.minFrequencyIndex, kLastMinFrequencyIndex},
-        {&settings.tableWeightIndex, kLastTableWeightIndex},
-        {&settings.existingKeywordsWeightIndex, kLastExistingKeywordsWeightIndex},
-        {&settings.boldWeightIndex, kLastBoldWeightIndex},
-    }};
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        if (!ReadIndex(lines[5 + i], lists[i].second, *lists[i].first)) {
-            return false;
+namespace {
+
+// Reads each value from its line into settings; a value that is missing or cannot be read keeps
+// what settings held (the default) and adds a fault.
+void ReadValues(const std::vector<std::string>& lines, UserSettings& s,
+                std::vector<StateFileFault>& faults) {
+    // Tries one line; false (with a fault) when it is missing.
+    const auto present = [&](std::size_t index) {
+        if (index < lines.size()) {
+            return true;
+        }
+        faults.push_back({static_cast<int>(index) + 1, "missing"});
+        return false;
+    };
+    const auto fault = [&](std::size_t index, std::string what) {
+        faults.push_back({static_cast<int>(index) + 1, std::move(what)});
+    };
+    const std::array<std::string*, 5> texts = {&s.inputFile, &s.beginMetaTagWith, &s.wordsToIgnore,
+                                               &s.maxKeywordsText, &s.maxBytesText};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (present(i) && lines[i].find('\0') != std::string::npos) {
+            fault(i, "not a text (holds a NUL byte)");
+        } else if (i < lines.size()) {
+            *texts[i] = ReadText(lines[i]);
         }
     }
-    return ReadCheck(lines[10], settings.ignoreShortWords) &&
-           ReadCheck(lines[11], settings.ignoreCommonWords);
+    const std::array<std::pair<int*, int>, 5> lists = {{
+        {&s.shortWordSizeIndex, kLastShortWordSizeIndex},
+        {&s.minFrequencyIndex, kLastMinFrequencyIndex},
+        {&s.tableWeightIndex, kLastTableWeightIndex},
+        {&s.existingKeywordsWeightIndex, kLastExistingKeywordsWeightIndex},
+        {&s.boldWeightIndex, kLastBoldWeightIndex},
+    }};
+    for (std::size_t i = 0, index = 5; i < lists.size(); ++i, ++index) {
+        if (present(index) && !ReadIndex(lines[index], lists[i].second, *lists[i].first)) {
+            fault(index, "not a number from -1 to " + std::to_string(lists[i].second));
+        }
+    }
+    const std::array<int*, 2> checks = {&s.ignoreShortWords, &s.ignoreCommonWords};
+    for (std::size_t i = 0, index = 10; i < checks.size(); ++i, ++index) {
+        if (present(index) && !ReadCheck(lines[index], *checks[i])) {
+            fault(index, "not a check value 0, 1 or 2");
+        }
+    }
+}
+
+} // namespace
+
+StateFileRead ReadStateFile(const std::string& path, UserSettings& settings) {
+    StateFileRead result;
+    ApplyDefaults(settings, false);
+    std::string content;
+    if (ReadContent(path, content, result.error)) {
+        result.found = true;
+        ReadValues(SplitLines(AsUtf8Content(content)), settings, result.faults);
+    }
+    return result;
+}
+
+bool LoadStateFile(const std::string& path, UserSettings& settings) {
+    return ReadStateFile(path, settings).complete();
 }
 
 namespace {
@@ -182,11 +272,47 @@ bool MakeFolder(const std::filesystem::path& folder, std::string& error) {
     return true;
 }
 
+// The file a save replaces: a symbolic link's target, followed as the system follows it, so the
+// link itself stays. Nothing but a regular file (or nothing at all) is ever replaced.
+bool SaveTarget(const std::filesystem::path& path, std::filesystem::path& target,
+                std::string& error) {
+    namespace fs = std::filesystem;
+    constexpr int kMaxLinks = 40;
+    target = path;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code ec;
+        const fs::file_type type = fs::symlink_status(target, ec).type();
+        if (type == fs::file_type::symlink) {
+            const fs::path next = fs::read_symlink(target, ec);
+            if (ec) {
+                error = ec.message();
+                return false;
+            }
+            target = next.is_absolute() ? next : target.parent_path() / next;
+            continue;
+        }
+        if (type == fs::file_type::directory) {
+            error = "Is a folder";
+            return false;
+        }
+        if (type != fs::file_type::regular && type != fs::file_type::not_found && !ec) {
+            error = "Not a regular file";
+            return false;
+        }
+        return true;
+    }
+    error = SystemError(ELOOP);
+    return false;
+}
+
 } // namespace
 
 bool SaveStateFile(const std::string& path, const UserSettings& settings, std::string& error) {
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    fs::path target;
+    if (!SaveTarget(path, target, error)) {
+        return false;
+    }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (!MakeFolder(folder, error)) {
         return false;
@@ -213,7 +339,7 @@ bool SaveStateFile(const std::string& path, const UserSettings& settings, std::s
         error = SystemError(errno);
         ok = false;
     }
-    if (ok && ::rename(tempName.data(), path.c_str()) != 0) {
+    if (ok && ::rename(tempName.data(), target.c_str()) != 0) {
         error = SystemError(errno);
         ok = false;
     }

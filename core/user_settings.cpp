@@ -20,6 +20,19 @@ bool IsPageLanguageChoice(std::string_view text) {
            LanguageFromCode(text).has_value();
 }
 
+UserSettings KeepUnchangedTexts(const UserSettings& current, const UserSettings& shown,
+                                const UserSettings& read) {
+    UserSettings result = current;
+    for (std::string UserSettings::*text :
+         {&UserSettings::inputFile, &UserSettings::beginMetaTagWith, &UserSettings::wordsToIgnore,
+          &UserSettings::maxKeywordsText, &UserSettings::maxBytesText}) {
+        if (current.*text == shown.*text) {
+            result.*text = read.*text;
+        }
+    }
+    return result;
+}
+
 AnalysisSettings ToAnalysisSettings(const UserSettings& settings) {
     AnalysisSettings analysis;
     analysis.ignoreCommonWords = settings.ignoreCommonWords == kChecked;

@@ -54,6 +54,13 @@ void ApplyDefaults(UserSettings& settings, bool keepTexts);
 // True for the texts pageLanguage may hold.
 bool IsPageLanguageChoice(std::string_view text);
 
+// The settings to save from what the controls hold now (current): a text the user left as the
+// controls showed it after loading (shown) is saved exactly as it was read from the file (read).
+// A box may show a text shortened (a length limit) or with bytes that are not UTF-8 replaced;
+// saving must not change the file where the user changed nothing.
+UserSettings KeepUnchangedTexts(const UserSettings& current, const UserSettings& shown,
+                                const UserSettings& read);
+
 // The plain values an analysis reads, derived from what the controls hold.
 AnalysisSettings ToAnalysisSettings(const UserSettings& settings);
 

@@ -1,5 +1,7 @@
 #include "engine/document_reader.h"
 
+#include "engine/input_file_open.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -53,12 +55,14 @@ bool DocumentReader::open(const std::string& path, std::size_t byteLimit) {
     bytesLeft_ = byteLimit;
     rawEnd_ = false;
     pendingLfAfterCr_ = false;
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (file_ == nullptr) {
-        error_ = SystemError(ENOENT);
+    lineNumber_ = 0;
+    OpenedInput input = OpenInputFile(path);
+    if (input.file == nullptr) {
+        error_ = input.error;
         return false;
     }
+    file_ = input.file;
+    bytesLeft_ = static_cast<std::size_t>(std::min<std::uint64_t>(bytesLeft_, input.size));
     std::string head;
     if (!readHead(head) || !startDecoding(head)) {
         close();
@@ -164,12 +168,18 @@ bool DocumentReader::nextRawLine(std::string& line) {
         const char* stop =
             std::find_if(start, start + available, [](char c) { return c == '\r' || c == '\n'; });
         const std::size_t length = static_cast<std::size_t>(stop - start);
+        if (line.size() + length > maxLineBytes_) {
+            error_ = LineTooLongError(lineNumber_ + 1, maxLineBytes_);
+            line.clear();
+            return false;
+        }
         line.append(start, length);
         if (length == available) {
             begin_ = buffer_.size();
             continue;
         }
         begin_ += length + 1;
+        ++lineNumber_;
         // The LF of a CR LF pair may come with the next piece.
         pendingLfAfterCr_ = *stop == '\r';
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/declared_encoding.h"
+#include "engine/input_file_open.h"
 #include "util/legacy_decoder.h"
 #include "util/text_codec.h"
 #include "util/utf16_decoder.h"
@@ -21,7 +22,9 @@ namespace orvanta {
 // - otherwise the raw bytes of each line, split the same way, for the per-line rule (UTF-8 when
 //   valid, otherwise Windows-1252). Since the other two give valid UTF-8, that rule reads every
 //   line correctly whatever the file's encoding.
-// A UTF-8 byte-order mark at the very start of the file is dropped.
+// A UTF-8 byte-order mark at the very start of the file is dropped. Only a regular file is read,
+// no further than its size when opened; a line longer than the limit ends the reading with an
+// error naming it.
 class DocumentReader {
 public:
     static constexpr std::size_t kWholeFile = SIZE_MAX;
@@ -47,6 +50,7 @@ public:
 
     const std::string& error() const { return error_; }
     const DocumentEncoding& encoding() const { return encoding_; }
+    void setMaxLineBytes(std::size_t limit) { maxLineBytes_ = limit; }
 
 private:
     bool readRaw(std::string& chunk);
@@ -57,6 +61,8 @@ private:
 
     std::FILE* file_ = nullptr;
     std::size_t bytesLeft_ = 0;
+    std::int64_t lineNumber_ = 0;
+    std::size_t maxLineBytes_ = kMaxLineBytes;
     bool rawEnd_ = false;
     DocumentEncoding encoding_;
     std::optional<text::Utf16Decoder> utf16_;

@@ -12,6 +12,7 @@ ExistingKeywords FindExistingKeywords(const std::string& path) {
     DocumentReader reader;
     if (!reader.open(path)) {
         result.outcome = ExistingKeywordsOutcome::ReadError;
+        result.error = reader.error();
         return result;
     }
     std::string raw;
@@ -32,6 +33,7 @@ ExistingKeywords FindExistingKeywords(const std::string& path) {
     }
     if (!reader.error().empty()) {
         result.outcome = ExistingKeywordsOutcome::ReadError;
+        result.error = reader.error();
     }
     return result;
 }

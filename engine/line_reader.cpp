@@ -1,5 +1,8 @@
 #include "engine/line_reader.h"
 
+#include "engine/input_file_open.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -17,6 +20,8 @@ std::size_t LineEndIn(const char* bytes, std::size_t size) {
 }
 } // namespace
 
+LineReader::LineReader() : maxLineBytes_(kMaxLineBytes) {}
+
 LineReader::~LineReader() {
     close();
 }
@@ -24,12 +29,14 @@ LineReader::~LineReader() {
 bool LineReader::open(const std::string& path) {
     close();
     error_.clear();
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (file_ == nullptr) {
-        error_ = std::strerror(errno != 0 ? errno : ENOENT);
+    OpenedInput input = OpenInputFile(path);
+    if (input.file == nullptr) {
+        error_ = input.error;
         return false;
     }
+    file_ = input.file;
+    bytesLeft_ = input.size;
+    lineNumber_ = 0;
     buffer_.assign(kChunk, '\0');
     begin_ = end_ = 0;
     eof_ = false;
@@ -50,7 +57,10 @@ bool LineReader::fill() {
         return false;
     }
     begin_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    const auto wanted =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), bytesLeft_));
+    end_ = wanted == 0 ? 0 : std::fread(buffer_.data(), 1, wanted, file_);
+    bytesLeft_ -= end_;
     if (end_ == 0) {
         eof_ = true;
         if (std::ferror(file_)) {
@@ -89,12 +99,18 @@ bool LineReader::next(std::string& line) {
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
         const std::size_t i = LineEndIn(start, available);
+        if (line.size() + i > maxLineBytes_) {
+            error_ = LineTooLongError(lineNumber_ + 1, maxLineBytes_);
+            line.clear();
+            return false;
+        }
         line.append(start, i);
         if (i == available) {
             begin_ = end_;
             continue;
         }
         begin_ += i + 1;
+        ++lineNumber_;
         if (start[i] == '\r') {
             // The LF of a CR LF pair may sit in the next chunk.
             pendingLfAfterCr_ = true;

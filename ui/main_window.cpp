@@ -220,11 +220,16 @@ void MainWindow::showMessage(const core::Message& message) {
                 message.icon);
 }
 
+// Values the file holds but cannot give (a fault) get their defaults; the others are shown.
 void MainWindow::loadState() {
     core::UserSettings loaded = userSettings_;
-    if (core::LoadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded)) {
+    const core::StateFileRead read =
+        core::ReadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded);
+    if (read.found) {
         showControlsFrom(loaded);
         onWordsToIgnoreEditingFinished();
+        stateRead_ = loaded;
+        stateShown_ = userSettings_;
     } else {
         setDefaults(false);
     }
@@ -232,9 +237,18 @@ void MainWindow::loadState() {
 
 void MainWindow::saveState() {
     readSettingsFromControls();
+    const core::UserSettings toSave =
+        stateRead_ ? core::KeepUnchangedTexts(userSettings_, *stateShown_, *stateRead_)
+                   : userSettings_;
     std::string error;
-    if (!core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), userSettings_,
-                             error)) {
+    bool saved = false;
+    try {
+        saved = core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), toSave,
+                                    error);
+    } catch (const std::exception& failure) {
+        error = core::ExceptionReason(failure);
+    }
+    if (!saved) {
         showMessage(core::SaveStateErrorMessage(error));
     }
 }
@@ -454,7 +468,7 @@ void MainWindow::validateInputFile(const QString& path) {
         ui_.inputFileEdit->clear();
         return;
     }
-    showMessage(core::InputFileNameMessage(check));
+    showMessage(core::InputFileNameMessage(check, ToEngineText(path)));
 }
 
 void MainWindow::onWordsToIgnoreEditingFinished() {
@@ -517,7 +531,14 @@ void MainWindow::onShowExistingClicked() {
     if (!readInputFileForRun(path)) {
         return;
     }
-    setOutputText(FromEngineText(core::ExistingKeywordsText(FindExistingKeywords(path))));
+    ExistingKeywords existing;
+    try {
+        existing = FindExistingKeywords(path);
+    } catch (const std::exception& error) {
+        existing.outcome = ExistingKeywordsOutcome::ReadError;
+        existing.error = core::ExceptionReason(error);
+    }
+    setOutputText(FromEngineText(core::ExistingKeywordsText(existing)));
 }
 
 bool MainWindow::readInputFileForRun(std::string& path) {
@@ -526,9 +547,10 @@ bool MainWindow::readInputFileForRun(std::string& path) {
         ui_.inputFileEdit->setText(trimmed);
     }
     path = ToEngineText(trimmed);
-    const core::InputFileCheck check = core::CheckInputFile(path);
+    std::string reason;
+    const core::InputFileCheck check = core::CheckInputFile(path, &reason);
     if (check != core::InputFileCheck::Ok) {
-        showMessage(core::InputFileMessage(check));
+        showMessage(core::InputFileMessage(check, reason));
         return false;
     }
     return true;
@@ -548,7 +570,11 @@ void MainWindow::runAnalysis(bool generateTag) {
             return;
         }
     }
-    writeOutput(generateTag);
+    try {
+        writeOutput(generateTag);
+    } catch (const std::exception& error) {
+        showMessage(core::OutputErrorMessage(core::ExceptionReason(error)));
+    }
     setFocusToNextStep();
 }
 
@@ -570,7 +596,7 @@ RunResult MainWindow::runLocked(const std::string& path) {
         result.wordsIdentified = progress_.wordCount();
     } catch (const std::exception& error) {
         result.outcome = RunOutcome::Failed;
-        result.failureReason = error.what();
+        result.failureReason = core::ExceptionReason(error);
     }
     running_ = false;
     if (!pendingFile_.isEmpty()) {

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,10 @@ private:
 
     MainWindowOptions options_;
     core::UserSettings userSettings_;
+    // The settings as read from the file and as the controls showed them right after, so that
+    // a save keeps the file's texts where the user changed nothing.
+    std::optional<core::UserSettings> stateRead_;
+    std::optional<core::UserSettings> stateShown_;
     AnalysisSettings analysisSettings_; // derived from userSettings_ at every change
     IgnoreList ignoreList_;
     std::vector<WordEntry> words_;

@@ -25,6 +25,10 @@ namespace {
 const QColor kBackground(192, 255, 192);
 const QColor kText(0, 0, 0);
 
+// A text box holds any text the settings file can (the default limit of 32,767 characters would
+// cut a longer saved text).
+constexpr int kTextBoxMaxLength = 1 << 20;
+
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, const TwipScale& scale, int left, int top,
               int width, int height) {
@@ -101,6 +105,7 @@ void MainWindowControls::createInputFileRows(QWidget* window, const TwipScale& s
     inputFileButton->setFont(LargeCaption());
     inputFileEdit = Place(new QLineEdit(window), "txbInputFile", s, 1575, 105, 6990, 330);
     inputFileEdit->setFont(FixedPitchFont(8.25));
+    inputFileEdit->setMaxLength(kTextBoxMaxLength);
     clearInputFileButton = Place(new QPushButton(QStringLiteral("Clear"), window),
                                  "cmdClearInputFile", s, 8650, 105, 700, 300);
 
@@ -122,6 +127,7 @@ void MainWindowControls::createInputFileRows(QWidget* window, const TwipScale& s
     wordsToIgnoreLabel->setFont(LargeCaption());
     wordsToIgnoreEdit = Place(new QLineEdit(window), "txbWordsToIgnore", s, 2250, 945, 6320, 330);
     wordsToIgnoreEdit->setFont(FixedPitchFont(8.25));
+    wordsToIgnoreEdit->setMaxLength(kTextBoxMaxLength);
     clearWordsToIgnoreButton = Place(new QPushButton(QStringLiteral("Clear"), window),
                                      "cmdClearWordsToIgnore", s, 8655, 945, 700, 300);
 
@@ -131,6 +137,7 @@ void MainWindowControls::createInputFileRows(QWidget* window, const TwipScale& s
     beginMetaTagWithEdit =
         Place(new QLineEdit(window), "txbBeginMetaTagWith", s, 2250, 1365, 6320, 330);
     beginMetaTagWithEdit->setFont(FixedPitchFont(8.25));
+    beginMetaTagWithEdit->setMaxLength(kTextBoxMaxLength);
     clearBeginMetaTagWithButton = Place(new QPushButton(QStringLiteral("Clear"), window),
                                         "cmdClearBeginMetaTagWith", s, 8655, 1365, 700, 300);
 }

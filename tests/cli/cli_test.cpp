@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -120,20 +121,114 @@ TEST(CliFiles, MissingFilesFailWithStatusTwoWhileOthersAreStillProcessed) {
     const CommandResult r = RunCli({"/nonexistent/page.html", good, "/tmp"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("/nonexistent/page.html: Input file not found."), std::string::npos);
-    EXPECT_NE(r.err.find("/tmp: Input file not found."), std::string::npos);
+    EXPECT_NE(r.err.find("/tmp: Input file is a folder, not a file."), std::string::npos);
     EXPECT_NE(r.out.find("==> " + good + " <==\n<META NAME=\"keywords\" CONTENT=\"lantern\">"),
               std::string::npos);
 
-    const CommandResult blank = RunCli({"  "});
-    EXPECT_EQ(blank.status, 2);
-    EXPECT_NE(blank.err.find("Input file not specified."), std::string::npos);
+    const CommandResult empty = RunCli({""});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("Input file not specified."), std::string::npos);
 }
 
-TEST(CliFiles, NameWithSurroundingSpacesIsAccepted) {
+// File names are used exactly as given: spaces around a name are part of it.
+TEST(CliFiles, NamesAreUsedAsGiven) {
     const std::string good = WriteTemp("orvanta-cli-spaces.html", "<title>Harbour harbour</title>");
-    const CommandResult r = RunCli({"  " + good + "  "});
+    const CommandResult trimmed = RunCli({"  " + good + "  "});
+    EXPECT_EQ(trimmed.status, 2);
+    EXPECT_NE(trimmed.err.find("Input file not found."), std::string::npos);
+
+    const std::string spaced =
+        WriteTemp(" orvanta cli 'q\" \xC3\xA9\xFF.html ", "<title>Harbour harbour</title>");
+    const CommandResult r = RunCli({spaced});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("CONTENT=\"harbour\""), std::string::npos);
+    std::filesystem::remove(spaced);
+}
+
+// What is not a page gets a message saying what it is; nothing blocks or reads for ever, and
+// the files after it are still analysed.
+TEST(CliFiles, WhatCannotBeReadSaysWhy) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("orvanta-cli-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "page.html");
+    ASSERT_EQ(::mkfifo((dir / "fifo.html").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "loop.html", dir / "loop.html");
+    const std::string good = WriteTemp("orvanta-cli-after.html", "<title>Lantern lantern</title>");
+    const std::pair<std::string, std::string> rows[] = {
+        {"/dev/zero",
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {"/dev/urandom",
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {(dir / "fifo.html").string(),
+         "Input file is not a regular file (a device, pipe or socket cannot be read)."},
+        {(dir / "page.html").string(), "Input file is a folder, not a file."},
+        {(dir / "loop.html").string(),
+         "Input file cannot be read: Too many levels of symbolic links"},
+    };
+    for (const auto& [path, message] : rows) {
+        for (const char* mode : {"--list-words", "--show-existing"}) {
+            const CommandResult r = RunCli({mode, path, good});
+            EXPECT_EQ(r.status, 2) << path;
+            EXPECT_EQ(r.err, "orvanta-cli: " + path + ": " + message + "\n") << path;
+            EXPECT_NE(r.out.find("==> " + good + " <=="), std::string::npos) << path;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// --show-existing on a file that cannot be read gives the reason after the message.
+TEST(CliFiles, ShowExistingGivesTheReason) {
+    const std::string page = WriteTemp("orvanta-cli-unreadable.html", "<title>x</title>");
+    ASSERT_EQ(::chmod(page.c_str(), 0), 0);
+    const std::string asNobody =
+        ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string command =
+        asNobody + Quote(ORVANTA_CLI_PATH) + " --show-existing " + Quote(page) + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        out += static_cast<char>(c);
+    }
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
+    EXPECT_EQ(out, "orvanta-cli: " + page + ": Input file cannot be read: Permission denied\n");
+    std::filesystem::remove(page);
+}
+
+// Running out of memory on one file is that file's failure: the next file is still analysed.
+TEST(CliFiles, OutOfMemoryFailsOnlyThatFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    const std::string big = WriteTemp("orvanta-cli-48mb.html", std::string(48 << 20, 'w'));
+    const std::string good = WriteTemp("orvanta-cli-small.html", "<title>Lantern lantern</title>");
+    const std::string command = "ulimit -v 60000; " + Quote(ORVANTA_CLI_PATH) + " " + Quote(big) +
+                                " " + Quote(good) + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        out += static_cast<char>(c);
+    }
+    const int status = ::pclose(pipe);
+    std::filesystem::remove(big);
+    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
+    EXPECT_NE(out.find(big + ": Error when reading the input file: Out of memory\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("CONTENT=\"lantern\""), std::string::npos) << out;
+}
+
+// JSON output is valid UTF-8 whatever bytes the file name holds.
+TEST(CliJson, FileNamesThatAreNotUtf8AreEscaped) {
+    const std::string page =
+        WriteTemp("orvanta-cli-caf\xE9-\xC3\xA9.html", "<title>Quill quill</title>");
+    const CommandResult r = RunCli({"--format", "json", page});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("orvanta-cli-caf\\ufffd-\xC3\xA9.html\""), std::string::npos) << r.out;
+    std::filesystem::remove(page);
 }
 
 TEST(CliOptions, UsageErrorsExitWith64) {
@@ -217,9 +312,26 @@ TEST(CliOptions, SettingsFileGivesTheSavedOptionsAndLaterOptionsChangeThem) {
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
               "<META NAME=\"keywords\" CONTENT=\"alpha,beta,gamma,rose,garden\">");
 
-    r = RunCli({"--settings", "/nonexistent/orv.usr", page});
-    EXPECT_EQ(r.status, 64);
-    EXPECT_NE(r.err.find("cannot read the settings file"), std::string::npos);
+    // A settings file that cannot be used names its fault (and line); none blocks or runs on.
+    const std::string bad =
+        WriteTemp("orvanta-cli-bad.usr", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n12\r\n");
+    const std::string fifo = std::filesystem::temp_directory_path() / "orvanta-cli-fifo.usr";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> faults[] = {
+        {"/nonexistent/orv.usr", "No such file or directory"},
+        {"/tmp", "Is a folder"},
+        {"/dev/zero", "Not a regular file"},
+        {fifo, "Not a regular file"},
+        {bad, "line 6: not a number from -1 to 8"},
+    };
+    for (const auto& [file, fault] : faults) {
+        r = RunCli({"--settings", file, page});
+        EXPECT_EQ(r.status, 64) << file;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+                  "orvanta-cli: cannot read the settings file '" + file + "': " + fault);
+    }
+    std::filesystem::remove(fifo);
 }
 
 TEST(CliJson, OneObjectPerFileWithStructuredResults) {

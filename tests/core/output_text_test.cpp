@@ -157,6 +157,8 @@ TEST(ExistingKeywordsText, ShowsTheFirstMatchingLineDecodedAndLowerCased) {
         EXPECT_EQ(show(page), "No keyword meta tag found.") << page;
     }
     EXPECT_EQ(ExistingKeywordsText(FindExistingKeywords("/nonexistent/orvanta/page.html")),
+              "Error when looking for keywords meta tag. No such file or directory");
+    EXPECT_EQ(ExistingKeywordsText({ExistingKeywordsOutcome::ReadError, {}, {}}),
               "Error when looking for keywords meta tag.");
 }
 

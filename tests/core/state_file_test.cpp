@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvanta::core {
@@ -110,6 +111,81 @@ TEST_F(StateFile, ReadingRules) {
                 << r.name;
         }
     }
+}
+
+// Whatever the file holds or is, reading ends at once: a value that cannot be read gets its
+// default and a fault naming its line, every other value is kept.
+TEST_F(StateFile, HostileFilesGiveDefaultsAndKeepTheRest) {
+    const std::string good = "\"a.html\"\r\n\"x\"\r\n\"w\"\r\n\"12\"\r\n\"\"\r\n"
+                             "4\r\n1\r\n1\r\n1\r\n2\r\n0\r\n1\r\n";
+    std::u16string wide = u"\uFEFF";
+    for (const char c : good) {
+        wide += static_cast<char16_t>(c);
+    }
+    const std::string utf16(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    fs::create_symlink("/dev/zero", dir / "zero-link");
+    fs::create_symlink(dir / "loop", dir / "loop");
+    struct Row {
+        std::string name;
+        std::string content; // written to orv.usr when path is empty
+        std::string path;
+        std::string fault;     // firstFault()
+        std::string inputFile; // as read
+        int shortWordSizeIndex;
+    };
+    const Row rows[] = {
+        {"complete", good, "", "", "a.html", 4},
+        {"empty", "", "", "line 1: missing", "", 2},
+        {"truncated", good.substr(0, good.find("4\r\n")), "", "line 6: missing", "a.html", 2},
+        {"binary", std::string("\"a.html\"\r\n\"\0\x01\"\r\n\xFF\0", 12), "",
+         "line 2: not a text (holds a NUL byte)", "a.html", 2},
+        {"out of range", "\"a.html\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n99\r\n1\r\n", "",
+         "line 6: not a number from -1 to 8", "a.html", 2},
+        {"stray quotes",
+         "a \"b.html\r\n\"\r\n\"\"\"\r\n\"\"\r\n\"\"\r\n3\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1", "", "",
+         "b.html", 3},
+        {"UTF-16", utf16, "", "", "a.html", 4},
+        {"10 MB", std::string(10 << 20, 'x'), "", "Larger than 1 MiB", "", 2},
+        {"folder", "", (dir / "folder").string(), "Is a folder", "", 2},
+        {"FIFO", "", fifo.string(), "Not a regular file", "", 2},
+        {"device", "", "/dev/zero", "Not a regular file", "", 2},
+        {"link to a device", "", (dir / "zero-link").string(), "Not a regular file", "", 2},
+        {"link loop", "", (dir / "loop").string(), "Too many levels of symbolic links", "", 2},
+    };
+    for (const Row& r : rows) {
+        if (r.path.empty()) {
+            WriteAll(file, r.content);
+        }
+        UserSettings loaded;
+        loaded.inputFile = "before";
+        const StateFileRead read = ReadStateFile(r.path.empty() ? file : r.path, loaded);
+        EXPECT_EQ(read.firstFault(), r.fault) << r.name;
+        EXPECT_EQ(loaded.inputFile, r.inputFile) << r.name;
+        EXPECT_EQ(loaded.shortWordSizeIndex, r.shortWordSizeIndex) << r.name;
+    }
+}
+
+// A save goes through a link to the file it names, and never replaces anything but a file.
+TEST_F(StateFile, SaveFollowsALinkAndReplacesOnlyAFile) {
+    const fs::path real = dir / "real.usr";
+    WriteAll(real, "old");
+    fs::create_symlink(real, file);
+    std::string error;
+    ASSERT_TRUE(SaveStateFile(file, UserSettings{}, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(ReadAll(real), kDefaultsFile);
+
+    const fs::path deviceLink = dir / "null.usr";
+    fs::create_symlink("/dev/null", deviceLink);
+    EXPECT_FALSE(SaveStateFile(deviceLink.string(), UserSettings{}, error));
+    EXPECT_EQ(error, "Not a regular file");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    fs::create_directory(dir / "folder.usr");
+    EXPECT_FALSE(SaveStateFile((dir / "folder.usr").string(), UserSettings{}, error));
+    EXPECT_EQ(error, "Is a folder");
 }
 
 TEST_F(StateFile, FailedSaveLeavesThePreviousFileIntact) {

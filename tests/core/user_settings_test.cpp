@@ -5,6 +5,7 @@
 #include "core/user_settings.h"
 #include "test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orvanta::core {
@@ -85,16 +86,44 @@ TEST(LimitBoxes, FilterThenCheckTheRange) {
     }
 }
 
+// Only the texts the user changed are saved as the controls hold them.
+TEST(UserSettingsSave, UnchangedTextsAreSavedAsRead) {
+    UserSettings read;
+    read.beginMetaTagWith = "caf\xE9";
+    read.maxKeywordsText = std::string(26, '9');
+    read.wordsToIgnore = "The,And";
+    UserSettings shown = read;
+    shown.beginMetaTagWith = "caf\xEF\xBF\xBD";
+    shown.maxKeywordsText = "9999";
+    shown.wordsToIgnore = "the,and";
+    UserSettings current = shown;
+    current.wordsToIgnore = "the";
+    current.boldWeightIndex = 5;
+    const UserSettings saved = KeepUnchangedTexts(current, shown, read);
+    EXPECT_EQ(saved.beginMetaTagWith, read.beginMetaTagWith);
+    EXPECT_EQ(saved.maxKeywordsText, read.maxKeywordsText);
+    EXPECT_EQ(saved.wordsToIgnore, "the");
+    EXPECT_EQ(saved.boldWeightIndex, 5);
+}
+
 TEST(InputFile, RunCheckAndNameCheck) {
     const std::string page = testing::WriteTempFile("<html></html>");
     EXPECT_EQ(CheckInputFile(page), InputFileCheck::Ok);
     EXPECT_EQ(InputFileMessage(CheckInputFile("")).text, "Input file not specified.");
-    EXPECT_EQ(InputFileMessage(CheckInputFile("/tmp")).title, "File not found"); // a folder
+    EXPECT_EQ(InputFileMessage(CheckInputFile("/nonexistent/orvanta")).title, "File not found");
+    EXPECT_EQ(InputFileMessage(CheckInputFile("/tmp")).text, "Input file is a folder, not a file.");
     EXPECT_EQ(CheckInputFileName(page), InputFileNameCheck::Ok);
     EXPECT_EQ(CheckInputFileName("/home/my.site/page"), InputFileNameCheck::NoExtension);
     EXPECT_EQ(CheckInputFileName("C:\\my.site\\page"), InputFileNameCheck::NoExtension);
     EXPECT_EQ(CheckInputFileName("/home/page.txt"), InputFileNameCheck::NotHtml);
     EXPECT_EQ(CheckInputFileName("/nonexistent/page.HTM"), InputFileNameCheck::Missing);
+    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, "/nonexistent/page.HTM").text,
+              "Input file does not exist.");
+    const std::string folder = page + ".d.html";
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(InputFileNameMessage(CheckInputFileName(folder), folder).text,
+              "Input file is a folder, not a file.");
+    std::filesystem::remove(folder);
     const Message notHtml = InputFileNameMessage(InputFileNameCheck::NotHtml);
     EXPECT_EQ(notHtml.text, "Input file must have .htm or .html extension.");
     EXPECT_EQ(notHtml.icon, MessageIcon::None);

@@ -1,9 +1,13 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,7 +51,9 @@ private slots:
         QTest::newRow("saved settings") << saved << "PAGE" + restored << next;
         QTest::newRow("saved page gone")
             << QByteArray(saved).replace("PAGE", "/no/such.html") << restored << open;
-        QTest::newRow("short file") << saved.chopped(3) << kDefaultOptions << open;
+        // A value the file lacks gets its default; the others are kept.
+        QTest::newRow("short file")
+            << saved.chopped(3) << "PAGE" + QString(restored).replace("off", "on") << next;
     }
 
     void startShowsTheSavedOrDefaultOptions() {
@@ -138,6 +144,69 @@ private slots:
         f.writeFile("page.html", kGardenPage);
         f.click("cmdGenerateKeywordMetaTag");
         QVERIFY(f.output().contains("compost"));
+    }
+
+    // Texts the boxes cannot show as read (a Latin-1 byte, 40,000 characters, 26 nines in a
+    // four-character limit box) are saved back byte for byte when the user leaves them alone;
+    // a text the user changes is saved as typed. A linked settings file stays a link.
+    void unchangedSettingsAreSavedBackExactly() {
+        WindowFixture f;
+        const QByteArray longText(40000, 'w');
+        const QByteArray saved = "\"\"\r\n\"caf\xE9, cr\xE8me\"\r\n\"" + longText + "\"\r\n\"" +
+                                 QByteArray(26, '9') +
+                                 "\"\r\n\"\"\r\n2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
+        const QString real = f.writeFile("real.usr", saved);
+        QFile::remove(f.statePath);
+        QVERIFY(QFile::link(real, f.statePath));
+        f.start();
+        f.window->close();
+        QVERIFY(QFileInfo(f.statePath).isSymLink());
+        QFile state(real);
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        QCOMPARE(state.readAll(), saved);
+        state.close();
+
+        WindowFixture g;
+        g.writeFile("orv.usr", saved);
+        g.start();
+        g.box("txbMaxNumBytesInMetaTag")->setText("77");
+        g.window->close();
+        QFile again(g.statePath);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), QByteArray(saved).replace("\"\"\r\n2\r\n", "\"77\"\r\n2\r\n"));
+    }
+
+    // A settings file that is a FIFO, a folder or a link to a device never keeps the window from
+    // appearing: it starts with the defaults, and a save says why it cannot replace the file.
+    void aSettingsFileThatIsNoFileGivesTheDefaults_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("saveMessage");
+        QTest::newRow("FIFO") << "fifo"
+                              << "Not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "Is a folder";
+        QTest::newRow("link to /dev/zero") << "link"
+                                           << "Not a regular file";
+    }
+
+    void aSettingsFileThatIsNoFileGivesTheDefaults() {
+        QFETCH(QString, kind);
+        QFETCH(QString, saveMessage);
+        WindowFixture f;
+        const QByteArray path = QFile::encodeName(f.statePath);
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(f.statePath));
+        } else {
+            QVERIFY(QFile::link("/dev/zero", f.statePath));
+        }
+        f.start();
+        QCOMPARE(f.options(), kDefaultOptions);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        f.window->close();
+        QCOMPARE(f.dialogs.messages, QStringList{"Error when attempting to save the state: " +
+                                                 saveMessage + " | Save state | warning"});
     }
 
     void closingDuringARunSavesAndEnds() {
