@@ -31,6 +31,6 @@ int main(int argc, char* argv[]) {
         return started.handedOver ? 0 : 1;
     }
     // Logging out or `kill` closes the window as its close button does: the settings are saved.
-    const orvanta::ui::TerminationSignals termination([&window] { window->close(); });
+    const orvanta::ui::TerminationSignals termination([&started] { started.window->close(); });
     return app.exec();
 }
