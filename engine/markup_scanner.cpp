@@ -57,6 +57,9 @@ constexpr std::array<bool, 256> MakePlainSeparators() {
 }
 constexpr std::array<bool, 256> kPlainSeparator = MakePlainSeparators();
 
+// Separator bytes the plain-text loop takes between two calls of the host's yield point.
+constexpr std::size_t kPlainYieldBytes = 4096;
+
 } // namespace
 
 void LineSearches::reset(std::string_view line) {
@@ -180,24 +183,45 @@ void MarkupScanner::scanLine(std::string_view line) {
     pos_ = 0;
     searches_.reset(line);
     // The last character is the end sentinel.
-    while (pos_ + 1 < line_.size()) {
+    const std::size_t last = line_.size() - 1;
+    while (pos_ < last) {
         if (outsideAnyTagOrRegion()) {
-            // The commonest steps, a separator or a word, without the checks that cannot apply.
-            const auto c = static_cast<unsigned char>(line_[pos_]);
-            if (kPlainSeparator[c]) {
-                ++pos_;
-                host_.yieldPoint();
-                continue;
-            }
-            if (text::IsLetter(c)) {
-                takeWord();
-                host_.yieldPoint();
-                continue;
+            scanPlainText(last);
+            if (pos_ >= last) {
+                return;
             }
         }
         if (!scanStep()) {
             return;
         }
+        host_.yieldPoint();
+    }
+}
+
+// The commonest stretch, separators and words while nothing is open, without the checks that
+// cannot apply. The host is served after every word and at least every kPlainYieldBytes bytes of
+// separators; the stretch ends at a "<", ">", marker, or the end sentinel.
+void MarkupScanner::scanPlainText(std::size_t last) {
+    const char* p = line_.data();
+    std::size_t sinceYield = 0;
+    while (pos_ < last) {
+        const auto c = static_cast<unsigned char>(p[pos_]);
+        if (kPlainSeparator[c]) {
+            ++pos_;
+            if (++sinceYield == kPlainYieldBytes) {
+                sinceYield = 0;
+                host_.yieldPoint();
+            }
+            continue;
+        }
+        if (!text::IsLetter(c)) {
+            break;
+        }
+        takeWord();
+        sinceYield = 0;
+        host_.yieldPoint();
+    }
+    if (sinceYield != 0) {
         host_.yieldPoint();
     }
 }

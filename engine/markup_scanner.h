@@ -69,6 +69,7 @@ private:
     enum class RegionResult { NotApplicable, Skipped, LineDone };
 
     bool scanStep();
+    void scanPlainText(std::size_t last);
     bool inPlainText() const;
     bool outsideAnyTagOrRegion() const;
     bool followTables();

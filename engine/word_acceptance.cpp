@@ -34,8 +34,6 @@ bool FailsWordOnlyTests(std::string_view word) {
 
 constexpr std::uint8_t kFails = 1;
 constexpr std::uint8_t kCommon = 2;
-// Bounds the memory a page with millions of distinct words spends on remembered verdicts.
-constexpr std::size_t kMaxVerdicts = 1 << 20;
 
 } // namespace
 
@@ -57,7 +55,7 @@ bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
     return !(settings.ignoreCommonWords && IsCommonWord(word));
 }
 
-bool WordAcceptor::passes(std::string_view word) {
+bool WordAcceptor::passes(std::string_view word, WordTable::TextId& id) {
     const AnalysisSettings& settings = host_.settings();
     const auto length = static_cast<std::int64_t>(word.size());
     if (settings.ignoreShortWords && length <= settings.shortWordSize) {
@@ -66,28 +64,27 @@ bool WordAcceptor::passes(std::string_view word) {
     if (length > kMaxWordLength) {
         return false;
     }
-    auto it = verdicts_.find(word);
-    if (it == verdicts_.end()) {
-        const std::uint8_t verdict =
-            (FailsWordOnlyTests(word) ? kFails : 0) | (IsCommonWord(word) ? kCommon : 0);
-        if (verdicts_.size() >= kMaxVerdicts) {
-            verdicts_.clear();
-        }
-        it = verdicts_.emplace(std::string(word), verdict).first;
+    bool isNew = false;
+    id = table_.textId(word, isNew);
+    std::uint8_t& verdict = table_.marks(id);
+    if (isNew) {
+        verdict = (FailsWordOnlyTests(word) ? kFails : 0) | (IsCommonWord(word) ? kCommon : 0);
     }
-    if ((it->second & kFails) != 0 || host_.ignoreList().contains(word)) {
+    if ((verdict & kFails) != 0 || host_.ignoreList().contains(word)) {
         return false;
     }
-    return !(settings.ignoreCommonWords && (it->second & kCommon) != 0);
+    return !(settings.ignoreCommonWords && (verdict & kCommon) != 0);
 }
 
 void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanner) {
-    if (!passes(word)) {
+    WordTable::TextId id = 0;
+    if (!passes(word, id)) {
         return;
     }
-    const std::string_view counted = table_.foldPlural(word);
-    if (table_.countWord(counted, scanner.occurrenceWeight())) {
-        host_.wordAdded(counted, table_.wordCount());
+    const WordTable::TextId counted = table_.foldPlural(id);
+    const std::string_view countedText = counted == id ? word : word.substr(0, word.size() - 1);
+    if (table_.countWord(counted, countedText, scanner.occurrenceWeight())) {
+        host_.wordAdded(countedText, table_.wordCount());
     }
 }
 
