@@ -88,6 +88,32 @@ const Replacement* MatchRow(const std::array<Replacement, N>& rows, std::string_
     return nullptr;
 }
 
+constexpr char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// MatchRow on text not yet lower-cased (ASCII letters compared in either case).
+template <std::size_t N>
+const Replacement* MatchRowAnyCase(const std::array<Replacement, N>& rows, std::string_view rest) {
+    if (rest.size() < 2) {
+        return nullptr;
+    }
+    const char second = AsciiLower(rest[1]);
+    for (const Replacement& r : rows) {
+        if (r.from[1] != second || rest.size() < r.from.size()) {
+            continue;
+        }
+        std::size_t i = 2;
+        while (i < r.from.size() && AsciiLower(rest[i]) == r.from[i]) {
+            ++i;
+        }
+        if (i == r.from.size()) {
+            return &r;
+        }
+    }
+    return nullptr;
+}
+
 // Position of the first "&" or "<" at or after from; n when none. Looks at eight bytes at a time.
 std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
@@ -117,10 +143,19 @@ bool MayStartTagRow(std::string_view rest) {
     if (rest.size() < name + 2) {
         return false;
     }
-    const char first = rest[name];
-    const char second = rest[name + 1];
+    const char first = AsciiLower(rest[name]);
+    const char second = AsciiLower(rest[name + 1]);
     return (first == 'b' && second == '>') || (first == 't' && second == 'i') ||
            (first == 'h' && second >= '1' && second <= '6');
+}
+
+// True when the output so far ends in an unmatched "&" close enough, and without a ";", that a
+// letter replacement written next would complete a letter entity with it.
+bool CompletesLetterEntity(const char* out, std::size_t unmatchedAmpersand, std::size_t w) {
+    return unmatchedAmpersand != std::string::npos &&
+           w - unmatchedAmpersand < kLongestLetterEntity &&
+           std::string_view(out + unmatchedAmpersand, w - unmatchedAmpersand).find(';') ==
+               std::string_view::npos;
 }
 
 // Applies the entity and tag rows in one left-to-right pass, in place (every replacement is
@@ -167,10 +202,7 @@ bool ReplaceRowsInOnePass(std::string& line, bool withLetters) {
             continue;
         }
         if (letter) {
-            if (unmatchedAmpersand != std::string::npos &&
-                w - unmatchedAmpersand < kLongestLetterEntity &&
-                std::string_view(p + unmatchedAmpersand, w - unmatchedAmpersand).find(';') ==
-                    std::string_view::npos) {
+            if (CompletesLetterEntity(p, unmatchedAmpersand, w)) {
                 return false;
             }
             unmatchedAmpersand = std::string::npos;
@@ -187,6 +219,94 @@ void ReplaceLetterRowsOneByOne(std::string& line) {
     for (const Replacement& r : kLetterEntities) {
         text::ReplaceAll(line, r.from, r.to);
     }
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+// Nonzero when one of the eight bytes of word is "&" or "<".
+std::uint64_t HasRowStart(std::uint64_t word) {
+    const std::uint64_t amp = word ^ (kOnes * '&');
+    const std::uint64_t lt = word ^ (kOnes * '<');
+    return (((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt)) & kHighs;
+}
+
+// Lower-cases eight ASCII bytes: 0x20 is added to every byte from "A" to "Z".
+std::uint64_t LowerAsciiWord(std::uint64_t word) {
+    const std::uint64_t atLeastA = word + kOnes * (0x80 - 'A');
+    const std::uint64_t aboveZ = word + kOnes * (0x7F - 'Z');
+    return word | ((atLeastA & ~aboveZ & kHighs) >> 2);
+}
+
+// The row that starts at rest (an "&" or "<"), rest not yet lower-cased; letter tells whether it
+// is a letter entity.
+const Replacement* MatchRowAt(std::string_view rest, bool& letter) {
+    letter = false;
+    if (rest[0] == '<') {
+        return MayStartTagRow(rest) ? MatchRowAnyCase(kTags, rest) : nullptr;
+    }
+    const Replacement* hit = MatchRowAnyCase(kLeadingEntities, rest);
+    if (hit == nullptr) {
+        hit = MatchRowAnyCase(kLetterEntities, rest);
+        letter = hit != nullptr;
+    }
+    return hit;
+}
+
+// Lower-cases an ASCII line and applies the fixed rows in the same pass, writing line (the one
+// pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
+// has a byte from 0x80 or a letter replacement completes a later letter entity: the caller then
+// takes the general way.
+bool PrepareAsciiLine(std::string_view text, std::string& line) {
+    // Room for the sentinel too, so that appending it never copies a long line.
+    line.reserve(text.size() + 1);
+    line.resize(text.size());
+    const char* in = text.data();
+    char* out = line.data();
+    const std::size_t n = text.size();
+    std::size_t r = 0;
+    std::size_t w = 0;
+    std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
+    while (r < n) {
+        for (; r + 8 <= n; r += 8, w += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, in + r, 8);
+            if ((word & kHighs) != 0 || HasRowStart(word) != 0) {
+                break;
+            }
+            word = LowerAsciiWord(word);
+            std::memcpy(out + w, &word, 8);
+        }
+        for (; r < n && in[r] != '&' && in[r] != '<'; ++r, ++w) {
+            if (static_cast<unsigned char>(in[r]) >= 0x80) {
+                return false;
+            }
+            out[w] = AsciiLower(in[r]);
+        }
+        if (r == n) {
+            break;
+        }
+        bool letter = false;
+        const Replacement* hit = MatchRowAt(std::string_view(in + r, n - r), letter);
+        if (hit == nullptr) {
+            if (in[r] == '&') {
+                unmatchedAmpersand = w;
+            }
+            out[w++] = in[r++];
+            continue;
+        }
+        if (letter) {
+            if (CompletesLetterEntity(out, unmatchedAmpersand, w)) {
+                return false;
+            }
+            unmatchedAmpersand = std::string::npos;
+        }
+        r += hit->from.size();
+        std::memcpy(out + w, hit->to.data(), hit->to.size());
+        w += hit->to.size();
+    }
+    line.resize(w);
+    return true;
 }
 
 std::string_view FoldedLetter(char32_t c) {
@@ -346,10 +466,17 @@ void FoldAccentedLetters(std::u32string& text) {
 }
 
 bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
-    if (!LowerCasedLine(rawBytes, line, decoder)) {
-        return false;
+    // Most lines are ASCII: decoding, lower-casing and the rows then take one pass together.
+    // Spaces are ASCII in every encoding the decoders read, so trimming can come first.
+    const std::string_view trimmed = text::TrimSpaces(rawBytes);
+    const bool asciiDone =
+        decoder.keepsAsciiLines() && !trimmed.empty() && PrepareAsciiLine(trimmed, line);
+    if (!asciiDone) {
+        if (!LowerCasedLine(rawBytes, line, decoder)) {
+            return false;
+        }
+        ReplaceFixedRows(line, rawBytes, decoder);
     }
-    ReplaceFixedRows(line, rawBytes, decoder);
     // Further character references would be resolved here: after the fixed rows, on the
     // lower-cased UTF-8 line, before the accented letters are folded.
     FoldAccentedLettersUtf8(line);

@@ -26,12 +26,16 @@ public:
     // Returns the line as UTF-8: either bytes itself, when it needs no change, or scratch,
     // which the decoder fills.
     virtual std::string_view decode(std::string_view bytes, std::string& scratch) const = 0;
+    // True when a line of ASCII bytes alone always decodes to itself, so a caller may take such a
+    // line as it is without asking the decoder.
+    virtual bool keepsAsciiLines() const { return false; }
 };
 
 // UTF-8 when the line's bytes are valid UTF-8, otherwise Windows-1252 (as DecodeLine).
 class Utf8OrWindows1252Decoder final : public LineDecoder {
 public:
     std::string_view decode(std::string_view bytes, std::string& scratch) const override;
+    bool keepsAsciiLines() const override { return true; }
 };
 
 const LineDecoder& DefaultLineDecoder();
