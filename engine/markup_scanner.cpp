@@ -57,6 +57,15 @@ constexpr std::array<bool, 256> MakePlainSeparators() {
 }
 constexpr std::array<bool, 256> kPlainSeparator = MakePlainSeparators();
 
+constexpr std::array<bool, 256> MakeLetters() {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = text::IsLetter(static_cast<char32_t>(c));
+    }
+    return table;
+}
+constexpr std::array<bool, 256> kLetter = MakeLetters();
+
 // Separator bytes the plain-text loop takes between two calls of the host's yield point.
 constexpr std::size_t kPlainYieldBytes = 4096;
 
@@ -547,7 +556,7 @@ bool MarkupScanner::skipTable() {
 
 void MarkupScanner::takeWord() {
     std::size_t end = pos_;
-    while (end < line_.size() && text::IsLetter(static_cast<unsigned char>(line_[end]))) {
+    while (end < line_.size() && kLetter[static_cast<unsigned char>(line_[end])]) {
         ++end;
     }
     acceptor_.acceptWord(line_.substr(pos_, end - pos_), *this);

@@ -5,24 +5,69 @@
 #include <numeric>
 
 namespace orvanta {
+namespace {
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t v = 0;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+std::uint32_t Load4(const char* p) {
+    std::uint32_t v = 0;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// The last up-to-eight bytes of a text as one number, read with fixed-size loads (overlapping
+// for lengths that are not a multiple) so that no variable-length copy is needed.
+std::uint64_t TailChunk(const char* p, std::size_t n) {
+    if (n >= 8) {
+        return Load8(p + n - 8);
+    }
+    if (n >= 4) {
+        return (static_cast<std::uint64_t>(Load4(p)) << 32) | Load4(p + n - 4);
+    }
+    if (n == 0) {
+        return 0;
+    }
+    const auto byte = [p](std::size_t i) {
+        return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i]));
+    };
+    return (byte(0) << 16) | (byte(n / 2) << 8) | byte(n - 1);
+}
+
+} // namespace
+
 // Words are short: eight bytes at a time, multiplied in; the map mixes the result further.
 std::size_t WordHash::operator()(std::string_view word) const noexcept {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
-    std::uint64_t h = word.size() * kMultiplier;
+    const char* p = word.data();
+    const std::size_t n = word.size();
+    std::uint64_t h = n * kMultiplier;
     std::size_t i = 0;
-    for (; i + 8 <= word.size(); i += 8) {
-        std::uint64_t chunk = 0;
-        std::memcpy(&chunk, word.data() + i, 8);
-        h = (h ^ chunk) * kMultiplier;
+    for (; i + 8 < n; i += 8) {
+        h = (h ^ Load8(p + i)) * kMultiplier;
         h ^= h >> 29;
     }
-    if (i < word.size()) {
-        std::uint64_t chunk = 0;
-        std::memcpy(&chunk, word.data() + i, word.size() - i);
-        h = (h ^ chunk) * kMultiplier;
-        h ^= h >> 29;
-    }
+    h = (h ^ TailChunk(p, n)) * kMultiplier;
+    h ^= h >> 29;
     return static_cast<std::size_t>(h);
+}
+
+bool WordEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    const std::size_t n = a.size();
+    if (n != b.size()) {
+        return false;
+    }
+    if (n > 16) {
+        return std::memcmp(a.data(), b.data(), n) == 0;
+    }
+    // Up to sixteen bytes: the first and the last eight (or fewer) bytes cover the text.
+    if (n > 8 && Load8(a.data()) != Load8(b.data())) {
+        return false;
+    }
+    return TailChunk(a.data(), n) == TailChunk(b.data(), n);
 }
 
 bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {

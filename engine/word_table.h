@@ -15,6 +15,12 @@ struct WordHash {
     std::size_t operator()(std::string_view word) const noexcept;
 };
 
+// Equality of words for the same maps: short texts compared with a few fixed-size loads.
+struct WordEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+};
+
 struct WordEntry {
     std::string text;
     std::int64_t frequency = 0;
@@ -86,7 +92,7 @@ private:
 
     std::vector<Slot> slots_;
     std::vector<Text> texts_;
-    boost::unordered_flat_map<std::string, TextId, WordHash, std::equal_to<>> ids_;
+    boost::unordered_flat_map<std::string, TextId, WordHash, WordEqual> ids_;
     std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
 };
