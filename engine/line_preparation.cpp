@@ -3,6 +3,7 @@
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -253,16 +254,41 @@ const Replacement* MatchRowAt(std::string_view rest, bool& letter) {
     return hit;
 }
 
-// Lower-cases an ASCII line and applies the fixed rows in the same pass, writing line (the one
+// Lower-cases one UTF-8 sequence of length bytes at in into line at w (made longer when the
+// lower case needs more bytes than the rest of the text). False when its lower case is ASCII
+// (a Kelvin sign, a dotted capital I): such a letter could complete a row, which the general
+// way handles.
+bool LowerSequence(const char* in, std::size_t length, std::size_t rest, std::string& line,
+                   std::size_t& w) {
+    char32_t c = static_cast<unsigned char>(in[0]) & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(in[k]) & 0x3F);
+    }
+    const char32_t lower = text::SimpleLowerCase(c);
+    if (lower == c) {
+        std::memcpy(line.data() + w, in, length);
+        w += length;
+        return true;
+    }
+    if (lower < 0x80) {
+        return false;
+    }
+    if (w + 4 + rest > line.size()) {
+        line.resize(w + 4 + rest);
+    }
+    w += text::EncodeUtf8(lower, line.data() + w);
+    return true;
+}
+
+// Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
-// has a byte from 0x80 or a letter replacement completes a later letter entity: the caller then
-// takes the general way.
-bool PrepareAsciiLine(std::string_view text, std::string& line) {
+// is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
+// later letter entity: the caller then takes the general way.
+bool PrepareUtf8Line(std::string_view text, std::string& line) {
     // Room for the sentinel too, so that appending it never copies a long line.
     line.reserve(text.size() + 1);
     line.resize(text.size());
     const char* in = text.data();
-    char* out = line.data();
     const std::size_t n = text.size();
     std::size_t r = 0;
     std::size_t w = 0;
@@ -275,16 +301,23 @@ bool PrepareAsciiLine(std::string_view text, std::string& line) {
                 break;
             }
             word = LowerAsciiWord(word);
-            std::memcpy(out + w, &word, 8);
+            std::memcpy(line.data() + w, &word, 8);
         }
-        for (; r < n && in[r] != '&' && in[r] != '<'; ++r, ++w) {
-            if (static_cast<unsigned char>(in[r]) >= 0x80) {
+        // Byte by byte through the chunk that stopped the loop, then back to it.
+        for (const std::size_t stop = std::min(n, r + 8);
+             r < stop && in[r] != '&' && in[r] != '<';) {
+            if (static_cast<unsigned char>(in[r]) < 0x80) {
+                line[w++] = AsciiLower(in[r++]);
+                continue;
+            }
+            const std::size_t length = text::ValidUtf8SequenceLength(text, r);
+            if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w)) {
                 return false;
             }
-            out[w] = AsciiLower(in[r]);
+            r += length;
         }
-        if (r == n) {
-            break;
+        if (r >= n || (in[r] != '&' && in[r] != '<')) {
+            continue;
         }
         bool letter = false;
         const Replacement* hit = MatchRowAt(std::string_view(in + r, n - r), letter);
@@ -292,17 +325,17 @@ bool PrepareAsciiLine(std::string_view text, std::string& line) {
             if (in[r] == '&') {
                 unmatchedAmpersand = w;
             }
-            out[w++] = in[r++];
+            line[w++] = in[r++];
             continue;
         }
         if (letter) {
-            if (CompletesLetterEntity(out, unmatchedAmpersand, w)) {
+            if (CompletesLetterEntity(line.data(), unmatchedAmpersand, w)) {
                 return false;
             }
             unmatchedAmpersand = std::string::npos;
         }
         r += hit->from.size();
-        std::memcpy(out + w, hit->to.data(), hit->to.size());
+        std::memcpy(line.data() + w, hit->to.data(), hit->to.size());
         w += hit->to.size();
     }
     line.resize(w);
@@ -466,12 +499,12 @@ void FoldAccentedLetters(std::u32string& text) {
 }
 
 bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
-    // Most lines are ASCII: decoding, lower-casing and the rows then take one pass together.
-    // Spaces are ASCII in every encoding the decoders read, so trimming can come first.
+    // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
+    // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
     const std::string_view trimmed = text::TrimSpaces(rawBytes);
-    const bool asciiDone =
-        decoder.keepsAsciiLines() && !trimmed.empty() && PrepareAsciiLine(trimmed, line);
-    if (!asciiDone) {
+    const bool done =
+        decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line);
+    if (!done) {
         if (!LowerCasedLine(rawBytes, line, decoder)) {
             return false;
         }
