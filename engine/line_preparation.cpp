@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -280,6 +281,29 @@ bool LowerSequence(const char* in, std::size_t length, std::size_t rest, std::st
     return true;
 }
 
+// Copies lower-cased ASCII from in[r] to out[w] eight bytes at a time, up to the first "&", "<"
+// or byte from 0x80, or to the last few bytes of the line. out has room for the rest of in (its
+// bytes after the stop are written again later).
+void CopyPlainAscii(const char* in, std::size_t n, char* out, std::size_t& r, std::size_t& w) {
+    while (r + 8 <= n) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, in + r, 8);
+        // The lowest flagged byte is exact (the borrows of the zero-byte test only flag bytes
+        // above a real one).
+        const std::uint64_t stops = (word & kHighs) | HasRowStart(word);
+        word = LowerAsciiWord(word);
+        std::memcpy(out + w, &word, 8);
+        if (stops != 0) {
+            const auto plain = static_cast<std::size_t>(std::countr_zero(stops) / 8);
+            r += plain;
+            w += plain;
+            return;
+        }
+        r += 8;
+        w += 8;
+    }
+}
+
 // Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
 // is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
@@ -294,29 +318,21 @@ bool PrepareUtf8Line(std::string_view text, std::string& line) {
     std::size_t w = 0;
     std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
     while (r < n) {
-        for (; r + 8 <= n; r += 8, w += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, in + r, 8);
-            if ((word & kHighs) != 0 || HasRowStart(word) != 0) {
-                break;
-            }
-            word = LowerAsciiWord(word);
-            std::memcpy(line.data() + w, &word, 8);
+        CopyPlainAscii(in, n, line.data(), r, w);
+        if (r == n) {
+            break;
         }
-        // Byte by byte through the chunk that stopped the loop, then back to it.
-        for (const std::size_t stop = std::min(n, r + 8);
-             r < stop && in[r] != '&' && in[r] != '<';) {
-            if (static_cast<unsigned char>(in[r]) < 0x80) {
-                line[w++] = AsciiLower(in[r++]);
-                continue;
-            }
+        const auto c = static_cast<unsigned char>(in[r]);
+        if (c < 0x80 && c != '&' && c != '<') {
+            line[w++] = AsciiLower(in[r++]); // the last few bytes of the line
+            continue;
+        }
+        if (c >= 0x80) {
             const std::size_t length = text::ValidUtf8SequenceLength(text, r);
             if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w)) {
                 return false;
             }
             r += length;
-        }
-        if (r >= n || (in[r] != '&' && in[r] != '<')) {
             continue;
         }
         bool letter = false;
