@@ -521,6 +521,11 @@ bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineD
     const bool done =
         decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line);
     if (!done) {
+        if (line.capacity() > kScratchKept) {
+            // A huge line that was not UTF-8 after all: free the attempt's buffer before the
+            // decoder makes its own, so that the line is not held three times.
+            std::string().swap(line);
+        }
         if (!LowerCasedLine(rawBytes, line, decoder)) {
             return false;
         }
