@@ -194,7 +194,7 @@ void MarkupScanner::scanLine(std::string_view line) {
     // The last character is the end sentinel.
     const std::size_t last = line_.size() - 1;
     while (pos_ < last) {
-        if (outsideAnyTagOrRegion()) {
+        if (inPlainText()) {
             scanPlainText(last);
             if (pos_ >= last) {
                 return;
@@ -209,7 +209,8 @@ void MarkupScanner::scanLine(std::string_view line) {
 
 // The commonest stretch, separators and words while nothing is open, without the checks that
 // cannot apply. The host is served after every word and at least every kPlainYieldBytes bytes of
-// separators; the stretch ends at a "<", ">", marker, or the end sentinel.
+// separators; the stretch ends at a "<", ">", marker, or the end sentinel, or when the host has
+// set the table weight to 0 inside a table (the table is then dropped from here on).
 void MarkupScanner::scanPlainText(std::size_t last) {
     const char* p = line_.data();
     std::size_t sinceYield = 0;
@@ -219,7 +220,9 @@ void MarkupScanner::scanPlainText(std::size_t last) {
             ++pos_;
             if (++sinceYield == kPlainYieldBytes) {
                 sinceYield = 0;
-                host_.yieldPoint();
+                if (!yieldInPlainText()) {
+                    return;
+                }
             }
             continue;
         }
@@ -228,7 +231,9 @@ void MarkupScanner::scanPlainText(std::size_t last) {
         }
         takeWord();
         sinceYield = 0;
-        host_.yieldPoint();
+        if (!yieldInPlainText()) {
+            return;
+        }
     }
     if (sinceYield != 0) {
         host_.yieldPoint();
@@ -265,10 +270,10 @@ bool MarkupScanner::scanStep() {
     return region != RegionResult::LineDone;
 }
 
-// True when no tag, region or table is open: a step then depends on the character alone.
-bool MarkupScanner::outsideAnyTagOrRegion() const {
-    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
-           !state_.inScript && state_.tableDepth <= 0;
+// Serves the host; false when it has set the table weight to 0 inside a table.
+bool MarkupScanner::yieldInPlainText() {
+    host_.yieldPoint();
+    return state_.tableDepth <= 0 || tableWeight() != 0;
 }
 
 // True when no tag, region or dropped table is open, so the step depends on the character alone.

@@ -71,7 +71,7 @@ private:
     bool scanStep();
     void scanPlainText(std::size_t last);
     bool inPlainText() const;
-    bool outsideAnyTagOrRegion() const;
+    bool yieldInPlainText();
     bool followTables();
     void finishOpenFontTag();
     RegionResult checkRegions();
