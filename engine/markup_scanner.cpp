@@ -66,6 +66,13 @@ constexpr std::array<bool, 256> MakeLetters() {
 }
 constexpr std::array<bool, 256> kLetter = MakeLetters();
 
+constexpr std::array<bool, 256> MakeTagStops() {
+    std::array<bool, 256> table{};
+    table['<'] = table['>'] = table['"'] = table['\''] = true;
+    return table;
+}
+constexpr std::array<bool, 256> kTagStop = MakeTagStops();
+
 // Separator bytes the plain-text loop takes between two calls of the host's yield point.
 constexpr std::size_t kPlainYieldBytes = 4096;
 
@@ -121,6 +128,13 @@ bool OpensTag(std::string_view line, std::size_t p) {
 
 std::size_t NextTagBracket(std::string_view line, std::size_t from, bool withOpening) {
     for (std::size_t i = from; i < line.size(); ++i) {
+        // Only brackets and quotes stop the walk.
+        while (i < line.size() && !kTagStop[static_cast<unsigned char>(line[i])]) {
+            ++i;
+        }
+        if (i == line.size()) {
+            break;
+        }
         const char c = line[i];
         if (c == '>') {
             return i;
