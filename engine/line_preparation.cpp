@@ -4,7 +4,9 @@
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -89,6 +91,32 @@ const Replacement* MatchRow(const std::array<Replacement, N>& rows, std::string_
     return nullptr;
 }
 
+constexpr char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// MatchRow on text not yet lower-cased (ASCII letters compared in either case).
+template <std::size_t N>
+const Replacement* MatchRowAnyCase(const std::array<Replacement, N>& rows, std::string_view rest) {
+    if (rest.size() < 2) {
+        return nullptr;
+    }
+    const char second = AsciiLower(rest[1]);
+    for (const Replacement& r : rows) {
+        if (r.from[1] != second || rest.size() < r.from.size()) {
+            continue;
+        }
+        std::size_t i = 2;
+        while (i < r.from.size() && AsciiLower(rest[i]) == r.from[i]) {
+            ++i;
+        }
+        if (i == r.from.size()) {
+            return &r;
+        }
+    }
+    return nullptr;
+}
+
 // Position of the first "&" or "<" at or after from; n when none. Looks at eight bytes at a time.
 std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
@@ -118,10 +146,19 @@ bool MayStartTagRow(std::string_view rest) {
     if (rest.size() < name + 2) {
         return false;
     }
-    const char first = rest[name];
-    const char second = rest[name + 1];
+    const char first = AsciiLower(rest[name]);
+    const char second = AsciiLower(rest[name + 1]);
     return (first == 'b' && second == '>') || (first == 't' && second == 'i') ||
            (first == 'h' && second >= '1' && second <= '6');
+}
+
+// True when the output so far ends in an unmatched "&" close enough, and without a ";", that a
+// letter replacement written next would complete a letter entity with it.
+bool CompletesLetterEntity(const char* out, std::size_t unmatchedAmpersand, std::size_t w) {
+    return unmatchedAmpersand != std::string::npos &&
+           w - unmatchedAmpersand < kLongestLetterEntity &&
+           std::string_view(out + unmatchedAmpersand, w - unmatchedAmpersand).find(';') ==
+               std::string_view::npos;
 }
 
 // Applies the entity and tag rows in one left-to-right pass, in place (every replacement is
@@ -168,10 +205,7 @@ bool ReplaceRowsInOnePass(std::string& line, bool withLetters) {
             continue;
         }
         if (letter) {
-            if (unmatchedAmpersand != std::string::npos &&
-                w - unmatchedAmpersand < kLongestLetterEntity &&
-                std::string_view(p + unmatchedAmpersand, w - unmatchedAmpersand).find(';') ==
-                    std::string_view::npos) {
+            if (CompletesLetterEntity(p, unmatchedAmpersand, w)) {
                 return false;
             }
             unmatchedAmpersand = std::string::npos;
@@ -188,6 +222,141 @@ void ReplaceLetterRowsOneByOne(std::string& line) {
     for (const Replacement& r : kLetterEntities) {
         text::ReplaceAll(line, r.from, r.to);
     }
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+// Nonzero when one of the eight bytes of word is "&" or "<".
+std::uint64_t HasRowStart(std::uint64_t word) {
+    const std::uint64_t amp = word ^ (kOnes * '&');
+    const std::uint64_t lt = word ^ (kOnes * '<');
+    return (((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt)) & kHighs;
+}
+
+// Lower-cases eight ASCII bytes: 0x20 is added to every byte from "A" to "Z".
+std::uint64_t LowerAsciiWord(std::uint64_t word) {
+    const std::uint64_t atLeastA = word + kOnes * (0x80 - 'A');
+    const std::uint64_t aboveZ = word + kOnes * (0x7F - 'Z');
+    return word | ((atLeastA & ~aboveZ & kHighs) >> 2);
+}
+
+// The row that starts at rest (an "&" or "<"), rest not yet lower-cased; letter tells whether it
+// is a letter entity.
+const Replacement* MatchRowAt(std::string_view rest, bool& letter) {
+    letter = false;
+    if (rest[0] == '<') {
+        return MayStartTagRow(rest) ? MatchRowAnyCase(kTags, rest) : nullptr;
+    }
+    const Replacement* hit = MatchRowAnyCase(kLeadingEntities, rest);
+    if (hit == nullptr) {
+        hit = MatchRowAnyCase(kLetterEntities, rest);
+        letter = hit != nullptr;
+    }
+    return hit;
+}
+
+// Lower-cases one UTF-8 sequence of length bytes at in into line at w (made longer when the
+// lower case needs more bytes than the rest of the text). False when its lower case is ASCII
+// (a Kelvin sign, a dotted capital I): such a letter could complete a row, which the general
+// way handles.
+bool LowerSequence(const char* in, std::size_t length, std::size_t rest, std::string& line,
+                   std::size_t& w) {
+    char32_t c = static_cast<unsigned char>(in[0]) & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(in[k]) & 0x3F);
+    }
+    const char32_t lower = text::SimpleLowerCase(c);
+    if (lower == c) {
+        std::memcpy(line.data() + w, in, length);
+        w += length;
+        return true;
+    }
+    if (lower < 0x80) {
+        return false;
+    }
+    if (w + 4 + rest > line.size()) {
+        line.resize(w + 4 + rest);
+    }
+    w += text::EncodeUtf8(lower, line.data() + w);
+    return true;
+}
+
+// Copies lower-cased ASCII from in[r] to out[w] eight bytes at a time, up to the first "&", "<"
+// or byte from 0x80, or to the last few bytes of the line. out has room for the rest of in (its
+// bytes after the stop are written again later).
+void CopyPlainAscii(const char* in, std::size_t n, char* out, std::size_t& r, std::size_t& w) {
+    while (r + 8 <= n) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, in + r, 8);
+        // The lowest flagged byte is exact (the borrows of the zero-byte test only flag bytes
+        // above a real one).
+        const std::uint64_t stops = (word & kHighs) | HasRowStart(word);
+        word = LowerAsciiWord(word);
+        std::memcpy(out + w, &word, 8);
+        if (stops != 0) {
+            const auto plain = static_cast<std::size_t>(std::countr_zero(stops) / 8);
+            r += plain;
+            w += plain;
+            return;
+        }
+        r += 8;
+        w += 8;
+    }
+}
+
+// Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
+// pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
+// is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
+// later letter entity: the caller then takes the general way.
+bool PrepareUtf8Line(std::string_view text, std::string& line) {
+    // Room for the sentinel too, so that appending it never copies a long line.
+    line.reserve(text.size() + 1);
+    line.resize(text.size());
+    const char* in = text.data();
+    const std::size_t n = text.size();
+    std::size_t r = 0;
+    std::size_t w = 0;
+    std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
+    while (r < n) {
+        CopyPlainAscii(in, n, line.data(), r, w);
+        if (r == n) {
+            break;
+        }
+        const auto c = static_cast<unsigned char>(in[r]);
+        if (c < 0x80 && c != '&' && c != '<') {
+            line[w++] = AsciiLower(in[r++]); // the last few bytes of the line
+            continue;
+        }
+        if (c >= 0x80) {
+            const std::size_t length = text::ValidUtf8SequenceLength(text, r);
+            if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w)) {
+                return false;
+            }
+            r += length;
+            continue;
+        }
+        bool letter = false;
+        const Replacement* hit = MatchRowAt(std::string_view(in + r, n - r), letter);
+        if (hit == nullptr) {
+            if (in[r] == '&') {
+                unmatchedAmpersand = w;
+            }
+            line[w++] = in[r++];
+            continue;
+        }
+        if (letter) {
+            if (CompletesLetterEntity(line.data(), unmatchedAmpersand, w)) {
+                return false;
+            }
+            unmatchedAmpersand = std::string::npos;
+        }
+        r += hit->from.size();
+        std::memcpy(line.data() + w, hit->to.data(), hit->to.size());
+        w += hit->to.size();
+    }
+    line.resize(w);
+    return true;
 }
 
 std::string_view FoldedLetter(char32_t c) {
@@ -347,10 +516,22 @@ void FoldAccentedLetters(std::u32string& text) {
 }
 
 bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
-    if (!LowerCasedLine(rawBytes, line, decoder)) {
-        return false;
+    // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
+    // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
+    const std::string_view trimmed = text::TrimSpaces(rawBytes);
+    const bool done =
+        decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line);
+    if (!done) {
+        if (line.capacity() > kScratchKept) {
+            // A huge line that was not UTF-8 after all: free the attempt's buffer before the
+            // decoder makes its own, so that the line is not held three times.
+            std::string().swap(line);
+        }
+        if (!LowerCasedLine(rawBytes, line, decoder)) {
+            return false;
+        }
+        ReplaceFixedRows(line, rawBytes, decoder);
     }
-    ReplaceFixedRows(line, rawBytes, decoder);
     // The references the fixed rows left, before the folding, so that "&#228;" folds like "ä".
     ReplaceCharacterReferences(line);
     FoldAccentedLettersUtf8(line);

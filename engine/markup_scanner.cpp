@@ -57,6 +57,25 @@ constexpr std::array<bool, 256> MakePlainSeparators() {
 }
 constexpr std::array<bool, 256> kPlainSeparator = MakePlainSeparators();
 
+constexpr std::array<bool, 256> MakeLetters() {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = text::IsLetter(static_cast<char32_t>(c));
+    }
+    return table;
+}
+constexpr std::array<bool, 256> kLetter = MakeLetters();
+
+constexpr std::array<bool, 256> MakeTagStops() {
+    std::array<bool, 256> table{};
+    table['<'] = table['>'] = table['"'] = table['\''] = true;
+    return table;
+}
+constexpr std::array<bool, 256> kTagStop = MakeTagStops();
+
+// Separator bytes the plain-text loop takes between two calls of the host's yield point.
+constexpr std::size_t kPlainYieldBytes = 4096;
+
 } // namespace
 
 void LineSearches::reset(std::string_view line) {
@@ -109,6 +128,13 @@ bool OpensTag(std::string_view line, std::size_t p) {
 
 std::size_t NextTagBracket(std::string_view line, std::size_t from, bool withOpening) {
     for (std::size_t i = from; i < line.size(); ++i) {
+        // Only brackets and quotes stop the walk.
+        while (i < line.size() && !kTagStop[static_cast<unsigned char>(line[i])]) {
+            ++i;
+        }
+        if (i == line.size()) {
+            break;
+        }
         const char c = line[i];
         if (c == '>') {
             return i;
@@ -180,24 +206,50 @@ void MarkupScanner::scanLine(std::string_view line) {
     pos_ = 0;
     searches_.reset(line);
     // The last character is the end sentinel.
-    while (pos_ + 1 < line_.size()) {
-        if (outsideAnyTagOrRegion()) {
-            // The commonest steps, a separator or a word, without the checks that cannot apply.
-            const auto c = static_cast<unsigned char>(line_[pos_]);
-            if (kPlainSeparator[c]) {
-                ++pos_;
-                host_.yieldPoint();
-                continue;
-            }
-            if (text::IsLetter(c)) {
-                takeWord();
-                host_.yieldPoint();
-                continue;
+    const std::size_t last = line_.size() - 1;
+    while (pos_ < last) {
+        if (inPlainText()) {
+            scanPlainText(last);
+            if (pos_ >= last) {
+                return;
             }
         }
         if (!scanStep()) {
             return;
         }
+        host_.yieldPoint();
+    }
+}
+
+// The commonest stretch, separators and words while nothing is open, without the checks that
+// cannot apply. The host is served after every word and at least every kPlainYieldBytes bytes of
+// separators; the stretch ends at a "<", ">", marker, or the end sentinel, or when the host has
+// set the table weight to 0 inside a table (the table is then dropped from here on).
+void MarkupScanner::scanPlainText(std::size_t last) {
+    const char* p = line_.data();
+    std::size_t sinceYield = 0;
+    while (pos_ < last) {
+        const auto c = static_cast<unsigned char>(p[pos_]);
+        if (kPlainSeparator[c]) {
+            ++pos_;
+            if (++sinceYield == kPlainYieldBytes) {
+                sinceYield = 0;
+                if (!yieldInPlainText()) {
+                    return;
+                }
+            }
+            continue;
+        }
+        if (!text::IsLetter(c)) {
+            break;
+        }
+        takeWord();
+        sinceYield = 0;
+        if (!yieldInPlainText()) {
+            return;
+        }
+    }
+    if (sinceYield != 0) {
         host_.yieldPoint();
     }
 }
@@ -232,10 +284,10 @@ bool MarkupScanner::scanStep() {
     return region != RegionResult::LineDone;
 }
 
-// True when no tag, region or table is open: a step then depends on the character alone.
-bool MarkupScanner::outsideAnyTagOrRegion() const {
-    return !state_.inTag && !state_.fontTagOpen && !state_.inComment && !state_.inStyle &&
-           !state_.inScript && state_.tableDepth <= 0;
+// Serves the host; false when it has set the table weight to 0 inside a table.
+bool MarkupScanner::yieldInPlainText() {
+    host_.yieldPoint();
+    return state_.tableDepth <= 0 || tableWeight() != 0;
 }
 
 // True when no tag, region or dropped table is open, so the step depends on the character alone.
@@ -523,7 +575,7 @@ bool MarkupScanner::skipTable() {
 
 void MarkupScanner::takeWord() {
     std::size_t end = pos_;
-    while (end < line_.size() && text::IsLetter(static_cast<unsigned char>(line_[end]))) {
+    while (end < line_.size() && kLetter[static_cast<unsigned char>(line_[end])]) {
         ++end;
     }
     acceptor_.acceptWord(line_.substr(pos_, end - pos_), *this);

@@ -69,8 +69,9 @@ private:
     enum class RegionResult { NotApplicable, Skipped, LineDone };
 
     bool scanStep();
+    void scanPlainText(std::size_t last);
     bool inPlainText() const;
-    bool outsideAnyTagOrRegion() const;
+    bool yieldInPlainText();
     bool followTables();
     void finishOpenFontTag();
     RegionResult checkRegions();

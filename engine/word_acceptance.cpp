@@ -34,8 +34,6 @@ bool FailsWordOnlyTests(std::string_view word) {
 
 constexpr std::uint8_t kFails = 1;
 constexpr std::uint8_t kCommon = 2;
-// Bounds the memory a page with millions of distinct words spends on remembered verdicts.
-constexpr std::size_t kMaxVerdicts = 1 << 20;
 
 // What the tests that depend on the word and the run's language alone say about the word.
 std::uint8_t WordVerdict(std::string_view word, PageLanguage language) {
@@ -69,28 +67,29 @@ bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
            PassesOptionTests(word, WordVerdict(word, language), settings, ignore);
 }
 
-bool WordAcceptor::passes(std::string_view word) {
+bool WordAcceptor::passes(std::string_view word, WordTable::TextId& id) {
     const AnalysisSettings& settings = host_.settings();
     if (!PassesLengthTests(word, settings)) {
         return false;
     }
-    auto it = verdicts_.find(word);
-    if (it == verdicts_.end()) {
-        if (verdicts_.size() >= kMaxVerdicts) {
-            verdicts_.clear();
-        }
-        it = verdicts_.emplace(std::string(word), WordVerdict(word, language_)).first;
+    bool isNew = false;
+    id = table_.textId(word, isNew);
+    std::uint8_t& verdict = table_.marks(id);
+    if (isNew) {
+        verdict = WordVerdict(word, language_);
     }
-    return PassesOptionTests(word, it->second, settings, host_.ignoreList());
+    return PassesOptionTests(word, verdict, settings, host_.ignoreList());
 }
 
 void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanner) {
-    if (!passes(word)) {
+    WordTable::TextId id = 0;
+    if (!passes(word, id)) {
         return;
     }
-    const std::string_view counted = table_.foldPlural(word);
-    if (table_.countWord(counted, scanner.occurrenceWeight())) {
-        host_.wordAdded(counted, table_.wordCount());
+    const WordTable::TextId counted = table_.foldPlural(id);
+    const std::string_view countedText = counted == id ? word : word.substr(0, word.size() - 1);
+    if (table_.countWord(counted, countedText, scanner.occurrenceWeight())) {
+        host_.wordAdded(countedText, table_.wordCount());
     }
 }
 

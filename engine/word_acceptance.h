@@ -3,7 +3,6 @@
 #include "engine/page_language.h"
 #include "engine/word_table.h"
 
-#include <boost/unordered/unordered_flat_map.hpp>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,14 +32,14 @@ public:
     void acceptWord(std::string_view word, const MarkupScanner& scanner);
 
 private:
-    bool passes(std::string_view word);
+    // The tests; id is set to the word's text id once the length tests pass. What the tests
+    // that depend on the word alone said is kept in the table's marks of the text, so a repeated
+    // word skips the list searches; settings and the ignore list are read every time.
+    bool passes(std::string_view word, WordTable::TextId& id);
 
     RunHost& host_;
     WordTable& table_;
     PageLanguage language_;
-    // What the tests that depend on the word alone said about each word seen so far, so that a
-    // repeated word skips the list searches. Settings and the ignore list are read every time.
-    boost::unordered_flat_map<std::string, std::uint8_t, WordHash, std::equal_to<>> verdicts_;
 };
 
 } // namespace orvanta

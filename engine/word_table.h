@@ -15,6 +15,12 @@ struct WordHash {
     std::size_t operator()(std::string_view word) const noexcept;
 };
 
+// Equality of words for the same maps: short texts compared with a few fixed-size loads.
+struct WordEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+};
+
 struct WordEntry {
     std::string text;
     std::int64_t frequency = 0;
@@ -29,14 +35,27 @@ struct WordEntry {
 // "first entry in ranking order" wherever several entries qualify.
 class WordTable {
 public:
+    // Every text the table has been asked about gets an id, kept for the whole run: a word's
+    // occurrences then need one hash look-up, and its singular and plural are found through the
+    // ids linked to it.
+    using TextId = std::uint32_t;
+
+    // The id of text, made on first sight (then isNew is true and marks(id) is 0).
+    TextId textId(std::string_view text, bool& isNew);
+    // Bits a caller keeps about a text for the whole run (word acceptance keeps its verdicts).
+    std::uint8_t& marks(TextId id) { return texts_[id].marks; }
+
     // Plural folding: finds the first entry in ranking order that forms a singular/plural pair
     // with the word. When the entry is the singular, the word is counted under it; when the entry
-    // is the plural, the entry becomes the singular. Returns the word to count: word itself or
-    // word without its final "s" (a view into word).
+    // is the plural, the entry becomes the singular. Returns the text to count: word itself or
+    // the word without its final "s".
+    TextId foldPlural(TextId word);
+    // The same by text; the result is word or a view into it.
     std::string_view foldPlural(std::string_view word);
 
-    // Counts one occurrence under the first entry with exactly this text, or makes a new entry.
-    // Returns true when the word was new.
+    // Counts one occurrence under the first entry with this text, or makes a new entry (text is
+    // the text of id). Returns true when the word was new.
+    bool countWord(TextId id, std::string_view text, float weight);
     bool countWord(std::string_view word, float weight);
 
     std::int64_t wordCount() const { return static_cast<std::int64_t>(slots_.size()); }
@@ -49,19 +68,31 @@ private:
         WordEntry entry;
         std::uint64_t stamp = 0;  // when the key value last changed
         std::size_t sameText = 0; // next slot with the same text, or kNoSlot
+        TextId text = 0;
     };
     static constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
+    static constexpr TextId kNoText = static_cast<TextId>(-1);
+
+    // What the table knows of one text: its entries (chained through Slot::sameText; plural
+    // folding can give two entries one text, so a chain usually has one slot and rarely more),
+    // the texts one "s" shorter and longer when seen, and the caller's marks.
+    struct Text {
+        std::size_t firstSlot = kNoSlot;
+        TextId singular = kNoText;
+        TextId plural = kNoText;
+        std::uint8_t marks = 0;
+    };
 
     bool ranksBefore(std::size_t a, std::size_t b) const;
     // The best-ranked entry with this text; kNoSlot when none.
-    std::size_t firstWithText(std::string_view text) const;
-    void linkText(std::size_t id);
-    void unlinkText(std::size_t id);
+    std::size_t firstWithText(TextId id) const;
+    void linkPluralPairs(TextId id, std::string_view text);
+    void linkText(std::size_t slot, TextId id);
+    void unlinkText(std::size_t slot);
 
     std::vector<Slot> slots_;
-    // Text to the slots that have it, chained through Slot::sameText. Plural folding can give two
-    // entries one text, so a chain usually has one slot and rarely more.
-    boost::unordered_flat_map<std::string, std::size_t, WordHash, std::equal_to<>> byText_;
+    std::vector<Text> texts_;
+    boost::unordered_flat_map<std::string, TextId, WordHash, WordEqual> ids_;
     std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
 };

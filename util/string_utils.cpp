@@ -1,6 +1,8 @@
 #include "util/string_utils.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace orvanta::text {
 
@@ -53,6 +55,14 @@ std::string_view TrimSpaces(std::string_view s) {
     // Plain loops: this runs on every document line, and lines are short.
     std::size_t first = 0;
     std::size_t last = s.size();
+    // Indentation is often long: eight spaces at a time first.
+    constexpr std::uint64_t kSpaces = 0x2020202020202020ULL;
+    for (std::uint64_t word = 0; first + 8 <= last; first += 8) {
+        std::memcpy(&word, s.data() + first, 8);
+        if (word != kSpaces) {
+            break;
+        }
+    }
     while (first < last && s[first] == ' ') {
         ++first;
     }

@@ -11,6 +11,11 @@ namespace orvanta::text {
 std::u32string DecodeLine(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
+// Length of the valid UTF-8 sequence starting at bytes[i] (1 for ASCII); 0 when the bytes there
+// are not one.
+std::size_t ValidUtf8SequenceLength(std::string_view bytes, std::size_t i);
+// Writes the UTF-8 form of c to out, which has room for four bytes; returns the length.
+std::size_t EncodeUtf8(char32_t c, char* out);
 // Appends the UTF-8 form of Windows-1252 bytes.
 void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
 std::u32string DecodeUtf8(std::string_view validBytes);
@@ -26,12 +31,16 @@ public:
     // Returns the line as UTF-8: either bytes itself, when it needs no change, or scratch,
     // which the decoder fills.
     virtual std::string_view decode(std::string_view bytes, std::string& scratch) const = 0;
+    // True when a line of valid UTF-8 always decodes to itself, so a caller may take such a line
+    // as it is without asking the decoder.
+    virtual bool keepsUtf8Lines() const { return false; }
 };
 
 // UTF-8 when the line's bytes are valid UTF-8, otherwise Windows-1252 (as DecodeLine).
 class Utf8OrWindows1252Decoder final : public LineDecoder {
 public:
     std::string_view decode(std::string_view bytes, std::string& scratch) const override;
+    bool keepsUtf8Lines() const override { return true; }
 };
 
 const LineDecoder& DefaultLineDecoder();

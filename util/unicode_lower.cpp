@@ -18,6 +18,31 @@ constexpr Mapping kMappings[] = {
 #include "util/unicode_lower_table.inc"
 };
 
+// True when the table maps no character of [from, to), and maps Latin-1 as SimpleLowerCase's
+// shortcut does.
+constexpr bool TableHasNoneIn(char32_t from, char32_t to) {
+    for (const Mapping& m : kMappings) {
+        if (m.from >= from && m.from < to) {
+            return false;
+        }
+    }
+    return true;
+}
+constexpr bool Latin1ShortcutMatchesTable() {
+    int count = 0;
+    for (const Mapping& m : kMappings) {
+        if (m.from < 0x100) {
+            if (m.from < 0xC0 || m.from > 0xDE || m.from == 0xD7 || m.to != m.from + 32) {
+                return false;
+            }
+            ++count;
+        }
+    }
+    return count == 30;
+}
+static_assert(TableHasNoneIn(0x2000, 0x2100) && TableHasNoneIn(0x3000, 0xA640));
+static_assert(Latin1ShortcutMatchesTable());
+
 constexpr std::array<char, 128> MakeAsciiLower() {
     std::array<char, 128> table{};
     for (int c = 0; c < 128; ++c) {
@@ -81,6 +106,14 @@ std::size_t EncodeSequence(char32_t c, char* out) {
 char32_t SimpleLowerCase(char32_t c) {
     if (c < 0x80) {
         return (c >= U'A' && c <= U'Z') ? c + 32 : c;
+    }
+    // The commonest characters of pages answered without the search: Latin-1, general
+    // punctuation (quotes, dashes) and the CJK blocks; the build checks these against the table.
+    if (c < 0x100) {
+        return (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 32 : c;
+    }
+    if ((c >= 0x2000 && c < 0x2100) || (c >= 0x3000 && c < 0xA640)) {
+        return c;
     }
     const auto* end = std::end(kMappings);
     const auto* it = std::lower_bound(std::begin(kMappings), end, c,

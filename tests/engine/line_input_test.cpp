@@ -98,5 +98,18 @@ TEST(PrepareLine, DecodesEachLineAsUtf8OrElseWindows1252) {
     EXPECT_EQ(Prepared("\xC3\xA9 \xE9"), "a\u00a9 e ");
 }
 
+// Lower-casing and the rows take one pass over most lines; letters whose lower case is ASCII, a
+// longer lower case, and bytes that are not UTF-8 late in a line must give what the rows give
+// after lower-casing the whole line.
+TEST(PrepareLine, OnePassAgreesWithLowerCasingFirst) {
+    EXPECT_EQ(Prepared("<T\u0130TLE>x</TITLE>"), "\x0ex\x0f ");   // dotted capital I
+    EXPECT_EQ(Prepared("<B>\u212Aelvin</B>"), "\x0bkelvin\x0c "); // Kelvin sign
+    EXPECT_EQ(Prepared("\u023A\u023A<B>x</B>&AUML;"), "\u2c65\u2c65\x0bx\x0c"
+                                                      "ae ");
+    EXPECT_EQ(Prepared("\u00c4rger und \u00dcbermut <b>Stra\u00dfe</b> &eacute;t\u00c9"),
+              "aerger und uebermut \x0bstrasse\x0c ete ");
+    EXPECT_EQ(Prepared("<b>Lorem ipsum</b> dolor&nbsp;\xE9"), "\x0blorem ipsum\x0c dolor e ");
+}
+
 } // namespace
 } // namespace orvanta

@@ -36,6 +36,20 @@ TEST(AnalysisRun, SettingsChangedDuringARunApplyFromTheNextUse) {
     EXPECT_EQ(Summary(run.words), (Strings{"alpha:2:18"})); // 6, then 3 + 9
 }
 
+// Text inside a table is scanned quickly while tables count; a table weight set to 0 during the
+// table drops the rest of it from the next word on.
+TEST(AnalysisRun, TableWeightSetToZeroInsideATableDropsItsRest) {
+    RecordingHost host;
+    host.onYield = [](RecordingHost& h) {
+        if (!h.wordsAdded.empty()) {
+            h.options.tableWeight = 0;
+        }
+    };
+    const RunResult run =
+        ReadAndCount(WriteTempFile("<table><td>alpha beta gamma</td></table> delta"), host);
+    EXPECT_EQ(Summary(run.words), (Strings{"alpha:1:4", "delta:1:3"}));
+}
+
 TEST(AnalysisRun, EachRunStartsFromAClearState) {
     EXPECT_EQ(testing::RawKeyValue("<title><!-- <font size=7><b>alpha", "alpha"), -1.0f);
     EXPECT_EQ(testing::RawKeyValue("beta", "beta"), 3.0f);

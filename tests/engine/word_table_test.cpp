@@ -110,3 +110,31 @@ TEST(FinishingTheTable, FiltersThenScalesTheTopValueToExactlyOneHundred) {
 
 } // namespace
 } // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// Words are compared with a few fixed-size loads: a difference in any byte, at any length, and
+// in the bytes beyond the word must be seen or ignored as such.
+TEST(WordEqual, SeesEveryByteOfEveryLength) {
+    const WordEqual equal;
+    const WordHash hash;
+    const std::string padded = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (std::size_t n = 0; n <= 24; ++n) {
+        const std::string word = padded.substr(0, n);
+        std::string other = padded;
+        other[n] = '#'; // differs after the word only
+        EXPECT_TRUE(equal(word, std::string_view(other).substr(0, n))) << n;
+        EXPECT_EQ(hash(word), hash(std::string_view(other).substr(0, n))) << n;
+        EXPECT_FALSE(equal(word, padded.substr(0, n + 1))) << n;
+        for (std::size_t i = 0; i < n; ++i) {
+            std::string changed = word;
+            changed[i] = '#';
+            EXPECT_FALSE(equal(word, changed)) << n << " " << i;
+            EXPECT_NE(hash(word), hash(changed)) << n << " " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace orvanta

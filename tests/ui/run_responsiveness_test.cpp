@@ -73,7 +73,7 @@ private slots:
     // length.)
     void theEventLoopIsServedDuringARun() {
         WindowFixture f;
-        f.startOn(OneLongLinePage(20'000, 1000));
+        f.startOn(OneLongLinePage(80'000, 1000));
         std::vector<double> gaps;
         double lastTick = ThreadSeconds();
         QTimer ticker;

@@ -18,6 +18,15 @@ TEST(StringUtils, PositionsBeyondTheEndAreClampedAndSignsKeptOnce) {
     EXPECT_EQ(digits, "+5");
 }
 
+TEST(StringUtils, TrimsOnlySpacesAtAnyIndentation) {
+    for (std::size_t n = 0; n <= 20; ++n) {
+        const std::string pad(n, ' ');
+        EXPECT_EQ(TrimSpaces(pad + "a b" + pad), "a b") << n;
+        EXPECT_EQ(TrimSpaces(pad), "") << n;
+        EXPECT_EQ(TrimSpaces(pad + "\t" + pad), "\t") << n; // tabs stay
+    }
+}
+
 TEST(IsValidUtf8, IsStrict) {
     for (const char* valid : {"", "caf\xC3\xA9", "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF"}) {
         EXPECT_TRUE(IsValidUtf8(valid)) << valid;
