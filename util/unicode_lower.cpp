@@ -1,5 +1,7 @@
 #include "util/unicode_lower.h"
 
+#include "util/text_codec.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -78,29 +80,6 @@ char32_t DecodeSequence(const char* p, std::size_t length) {
     return c;
 }
 
-std::size_t EncodeSequence(char32_t c, char* out) {
-    if (c < 0x80) {
-        out[0] = static_cast<char>(c);
-        return 1;
-    }
-    if (c < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (c >> 6));
-        out[1] = static_cast<char>(0x80 | (c & 0x3F));
-        return 2;
-    }
-    if (c < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (c >> 12));
-        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out[2] = static_cast<char>(0x80 | (c & 0x3F));
-        return 3;
-    }
-    out[0] = static_cast<char>(0xF0 | (c >> 18));
-    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[3] = static_cast<char>(0x80 | (c & 0x3F));
-    return 4;
-}
-
 } // namespace
 
 char32_t SimpleLowerCase(char32_t c) {
@@ -158,7 +137,7 @@ void LowerCaseUtf8(std::string_view utf8, std::string& out) {
         char encoded[4];
         const char32_t c = DecodeSequence(utf8.data() + i, length);
         const char32_t lower = SimpleLowerCase(c);
-        const std::size_t written = lower == c ? length : EncodeSequence(lower, encoded);
+        const std::size_t written = lower == c ? length : EncodeUtf8(lower, encoded);
         const std::size_t needed = w + written + (utf8.size() - i - length);
         if (needed > out.size()) {
             out.resize(needed);
@@ -185,7 +164,7 @@ void LowerCaseUtf8InPlace(std::string& utf8) {
         char encoded[4];
         const char32_t c = DecodeSequence(p + i, length);
         const char32_t lower = SimpleLowerCase(c);
-        const std::size_t written = lower == c ? length : EncodeSequence(lower, encoded);
+        const std::size_t written = lower == c ? length : EncodeUtf8(lower, encoded);
         if (w + written > i + length) {
             // This lower case is longer and would overwrite bytes not read yet: finish by copy.
             std::string tail;
