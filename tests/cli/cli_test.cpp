@@ -1,4 +1,6 @@
 // End-to-end checks of orvanta-cli: the program is run as a user would run it.
+#include "command_runner.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -13,62 +15,10 @@
 
 namespace {
 
-struct CommandResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-// Runs the command with standard input read from inPath and standard output written to outPath
-// (a temporary file when empty, whose content the result then holds).
-CommandResult RunCliWith(const std::vector<std::string>& args, const std::string& inPath,
-                         std::string outPath) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string tempOut = (dir / ("orvanta-cli-out-" + std::to_string(getpid()))).string();
-    if (outPath.empty()) {
-        outPath = tempOut;
-    }
-    const std::string errPath = tempOut + ".err";
-    std::string command = Quote(ORVANTA_CLI_PATH);
-    for (const auto& a : args) {
-        command += " " + Quote(a);
-    }
-    command += " <" + Quote(inPath) + " >" + Quote(outPath) + " 2>" + Quote(errPath);
-    const int raw = std::system(command.c_str());
-    CommandResult r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = outPath == tempOut ? ReadAll(outPath) : std::string();
-    r.err = ReadAll(errPath);
-    std::filesystem::remove(tempOut);
-    std::filesystem::remove(errPath);
-    return r;
-}
-
-CommandResult RunCli(const std::vector<std::string>& args) {
-    return RunCliWith(args, "/dev/null", {});
-}
+using namespace clitest;
 
 std::string Page(const std::string& name) {
     return std::string(ORVANTA_TEST_DATA_DIR) + "/pages/" + name;
-}
-
-std::string WriteTemp(const std::string& name, const std::string& bytes) {
-    const auto path = std::filesystem::temp_directory_path() / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
 }
 
 // Each case under tests/data/pages is NAME.args (the page's file name, then one option per line)

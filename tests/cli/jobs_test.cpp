@@ -1,6 +1,7 @@
 // Several files at once: the job runner's order and errors, and orvanta-cli --jobs giving exactly
 // what one job gives.
 #include "cli/job_runner.h"
+#include "command_runner.h"
 
 #include <atomic>
 #include <chrono>
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace {
+
+using namespace clitest;
 
 using orvanta::cli::RunInOrder;
 
@@ -69,31 +72,6 @@ TEST(JobRunner, AnExceptionComesOutWhereItsItemWouldBeDelivered) {
     }
 }
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-Result RunCli(const std::string& arguments) {
-    const std::string base =
-        (std::filesystem::temp_directory_path() / ("orvanta-jobs-" + std::to_string(getpid())))
-            .string();
-    const int raw = std::system((std::string("'") + ORVANTA_CLI_PATH + "' " + arguments + " >'" +
-                                 base + ".out' 2>'" + base + ".err'")
-                                    .c_str());
-    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(base + ".out"),
-             ReadAll(base + ".err")};
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return r;
-}
-
 // The test pages, with missing files among them, in every mode and output format.
 TEST(CliJobs, OutputErrorsAndStatusAreThoseOfOneJob) {
     std::vector<std::string> pages = {ORVANTA_TEST_DATA_DIR "/../../docs/sample.html",
@@ -111,11 +89,11 @@ TEST(CliJobs, OutputErrorsAndStatusAreThoseOfOneJob) {
     }
     for (const std::string mode :
          {"", "--list-words", "--show-existing", "--format json", "--stats --min-frequency 1"}) {
-        const Result one = RunCli("--jobs 1 " + mode + files);
+        const CommandResult one = RunCliLine("--jobs 1 " + mode + files);
         EXPECT_EQ(one.status, 2) << mode;
         EXPECT_NE(one.err.find("missing-3.html"), std::string::npos);
         for (const std::string jobs : {"--jobs 2", "--jobs=4", "--jobs 64", ""}) {
-            const Result many = RunCli(jobs + " " + mode + files);
+            const CommandResult many = RunCliLine(jobs + " " + mode + files);
             EXPECT_EQ(many.status, one.status) << jobs << " " << mode;
             EXPECT_EQ(many.out, one.out) << jobs << " " << mode;
             EXPECT_EQ(many.err, one.err) << jobs << " " << mode;
@@ -126,7 +104,8 @@ TEST(CliJobs, OutputErrorsAndStatusAreThoseOfOneJob) {
 TEST(CliJobs, JobCountMustBeAWholeNumberOfAtLeastOne) {
     for (const std::string bad : {"--jobs 0", "--jobs -2", "--jobs two", "--jobs=", "--jobs 1.5",
                                   "--jobs 99999999999", "--jobs"}) {
-        const Result r = RunCli(bad + " " + ORVANTA_TEST_DATA_DIR + "/../../docs/sample.html");
+        const CommandResult r =
+            RunCliLine(bad + " " + ORVANTA_TEST_DATA_DIR + "/../../docs/sample.html");
         EXPECT_EQ(r.status, 64) << bad;
         EXPECT_TRUE(r.out.empty()) << bad;
         EXPECT_NE(r.err.find("--jobs"), std::string::npos) << bad << ": " << r.err;

@@ -1,4 +1,6 @@
 // orvanta-cli on re-encoded real pages and with the page-language option, run as a user would.
+#include "command_runner.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -9,51 +11,13 @@
 
 namespace {
 
+using namespace clitest;
+
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-struct Output {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string ShellQuoted(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-Output RunCommand(const Strings& args) {
-    const fs::path out = fs::temp_directory_path() / ("orvanta-real-" + std::to_string(getpid()));
-    const fs::path err = out.string() + ".err";
-    std::string command = ShellQuoted(ORVANTA_CLI_PATH);
-    for (const std::string& a : args) {
-        command += " " + ShellQuoted(a);
-    }
-    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
-    const int raw = std::system(command.c_str());
-    Output r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return r;
-}
-
 fs::path EncodedPages() {
     return fs::path(ORVANTA_TEST_DATA_DIR) / "pages" / "encoded";
-}
-
-std::string WriteTemp(const std::string& name, const std::string& bytes) {
-    const fs::path path = fs::temp_directory_path() / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
 }
 
 // The copies of NAME.html: NAME.<encoding or form>.html.
@@ -88,12 +52,12 @@ TEST(CliRealPages, ReEncodedCopiesAnalyseLikeTheirOriginal) {
             args.insert(args.end(), {"--page-language", "none"});
             Strings originalArgs = args;
             originalArgs.push_back((EncodedPages() / (name + ".html")).string());
-            const Output original = RunCommand(originalArgs);
+            const CommandResult original = RunCli(originalArgs);
             ASSERT_EQ(original.status, 0) << name << original.err;
             for (const std::string& copy : copies) {
                 Strings copyArgs = args;
                 copyArgs.push_back(copy);
-                const Output r = RunCommand(copyArgs);
+                const CommandResult r = RunCli(copyArgs);
                 EXPECT_EQ(r.status, 0) << copy << r.err;
                 EXPECT_EQ(r.out, original.out) << copy << " " << (mode.empty() ? "" : mode[0]);
                 ++compared;
@@ -105,10 +69,11 @@ TEST(CliRealPages, ReEncodedCopiesAnalyseLikeTheirOriginal) {
 
 // What the copies must reproduce: decoded words, not the bytes of another encoding.
 TEST(CliRealPages, OriginalsShowTheirTextDecoded) {
-    const Output de =
-        RunCommand({"--list-words", (EncodedPages() / "de.iso-8859-2.html").string()});
+    const CommandResult de =
+        RunCli({"--list-words", (EncodedPages() / "de.iso-8859-2.html").string()});
     EXPECT_NE(de.out.find(" braeune\n"), std::string::npos) << de.out;
-    const Output ko = RunCommand({"--show-existing", (EncodedPages() / "ko.euc-kr.html").string()});
+    const CommandResult ko =
+        RunCli({"--show-existing", (EncodedPages() / "ko.euc-kr.html").string()});
     EXPECT_EQ(ko.out, "Existing keyword meta tag:\n<meta name=\"keywords\" content=\""
                       "\xED\x94\x84\xEB\xA1\x9C\xEA\xB7\xB8\xEB\x9E\xA8, "
                       "\xEC\x95\x84\xED\x8C\x8C\xEC\xB9\x98, apache\">\n");
@@ -122,20 +87,20 @@ const std::string kGermanPage =
 
 TEST(CliPageLanguage, StatsLineAndJsonField) {
     const std::string german = WriteTemp("orvanta-real-de.html", kGermanPage);
-    Output r = RunCommand({"--stats", german});
+    CommandResult r = RunCli({"--stats", german});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("\nPage language: de\n"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.rfind("Number of words found: ", 0), 0u) << r.err;
     EXPECT_EQ(r.out.find("wird"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("teig"), std::string::npos) << r.out;
 
-    r = RunCommand({"--format", "json", german});
+    r = RunCli({"--format", "json", german});
     EXPECT_NE(r.out.find("\"pageLanguage\":\"de\""), std::string::npos) << r.out;
 
     const std::string english =
         WriteTemp("orvanta-real-en.html", "<p>The dough is made of flour and water, and then it "
                                           "is baked for an hour by the baker in the oven.</p>");
-    r = RunCommand({"--stats", "--format", "json", english});
+    r = RunCli({"--stats", "--format", "json", english});
     EXPECT_NE(r.out.find("\"pageLanguage\":null"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("Page language: none\n"), std::string::npos) << r.err;
 }
@@ -143,25 +108,25 @@ TEST(CliPageLanguage, StatsLineAndJsonField) {
 TEST(CliPageLanguage, OptionChoosesTheListOrTheVote) {
     const std::string german = WriteTemp("orvanta-real-de2.html", kGermanPage);
     // none: only the English lists, so the German function words are counted.
-    Output r = RunCommand({"--stats", "--page-language", "none", "--list-words", german});
+    CommandResult r = RunCli({"--stats", "--page-language", "none", "--list-words", german});
     EXPECT_NE(r.out.find(" wird\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("Page language: none"), std::string::npos);
     // A code is used without a vote, even when the text says otherwise.
-    r = RunCommand({"--stats", "--page-language=fr", "--list-words", german});
+    r = RunCli({"--stats", "--page-language=fr", "--list-words", german});
     EXPECT_NE(r.out.find(" wird\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("Page language: fr"), std::string::npos);
-    const Output auto1 = RunCommand({"--page-language", "auto", german});
-    const Output de = RunCommand({"--page-language", "de", german});
+    const CommandResult auto1 = RunCli({"--page-language", "auto", german});
+    const CommandResult de = RunCli({"--page-language", "de", german});
     EXPECT_EQ(auto1.out, de.out);
-    EXPECT_EQ(auto1.out, RunCommand({german}).out);
+    EXPECT_EQ(auto1.out, RunCli({german}).out);
 
     for (const std::string bad : {"xx", "en", "DE", ""}) {
-        r = RunCommand({"--page-language", bad, german});
+        r = RunCli({"--page-language", bad, german});
         EXPECT_EQ(r.status, 64) << bad;
         EXPECT_NE(r.err.find("--page-language"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
-    EXPECT_EQ(RunCommand({german, "--page-language"}).status, 64);
+    EXPECT_EQ(RunCli({german, "--page-language"}).status, 64);
 }
 
 } // namespace
