@@ -133,17 +133,9 @@ TEST(CliFiles, ShowExistingGivesTheReason) {
     ASSERT_EQ(::chmod(page.c_str(), 0), 0);
     const std::string asNobody =
         ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-    const std::string command =
-        asNobody + Quote(ORVANTA_CLI_PATH) + " --show-existing " + Quote(page) + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        out += static_cast<char>(c);
-    }
-    const int status = ::pclose(pipe);
-    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
-    EXPECT_EQ(out, "orvanta-cli: " + page + ": Input file cannot be read: Permission denied\n");
+    const CommandResult r = RunCliLine("--show-existing " + Quote(page), asNobody);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.err, "orvanta-cli: " + page + ": Input file cannot be read: Permission denied\n");
     std::filesystem::remove(page);
 }
 
@@ -154,17 +146,10 @@ TEST(CliFiles, OutOfMemoryFailsOnlyThatFile) {
 #endif
     const std::string big = WriteTemp("orvanta-cli-48mb.html", std::string(48 << 20, 'w'));
     const std::string good = WriteTemp("orvanta-cli-small.html", "<title>Lantern lantern</title>");
-    const std::string command = "ulimit -v 60000; " + Quote(ORVANTA_CLI_PATH) + " " + Quote(big) +
-                                " " + Quote(good) + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        out += static_cast<char>(c);
-    }
-    const int status = ::pclose(pipe);
+    const CommandResult r = RunCliLine(Quote(big) + " " + Quote(good), "ulimit -v 60000; ");
+    const std::string out = r.out + r.err;
     std::filesystem::remove(big);
-    EXPECT_EQ(WEXITSTATUS(status), 2) << out;
+    EXPECT_EQ(r.status, 2) << out;
     EXPECT_NE(out.find(big + ": Error when reading the input file: Out of memory\n"),
               std::string::npos)
         << out;

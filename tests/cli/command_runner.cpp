@@ -66,11 +66,11 @@ CommandResult RunCli(const std::vector<std::string>& args) {
     return RunCliWith(args, "/dev/null", {});
 }
 
-CommandResult RunCliLine(const std::string& shellArguments) {
+CommandResult RunCliLine(const std::string& shellArguments, const std::string& shellPrefix) {
     const std::string base = TempBase();
     CommandResult r;
-    r.status = ExitStatus(Quote(ORVANTA_CLI_PATH) + " " + shellArguments + " </dev/null >" +
-                          Quote(base) + " 2>" + Quote(base + ".err"));
+    r.status = ExitStatus(shellPrefix + Quote(ORVANTA_CLI_PATH) + " " + shellArguments +
+                          " </dev/null >" + Quote(base) + " 2>" + Quote(base + ".err"));
     r.out = ReadAll(base);
     r.err = ReadAll(base + ".err");
     std::filesystem::remove(base);

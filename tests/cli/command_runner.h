@@ -23,7 +23,8 @@ CommandResult RunCliWith(const std::vector<std::string>& args, const std::string
                          std::string outPath);
 // Runs the command on these arguments with standard input from /dev/null.
 CommandResult RunCli(const std::vector<std::string>& args);
-// Runs the command on arguments already written as shell words.
-CommandResult RunCliLine(const std::string& shellArguments);
+// Runs the command on arguments already written as shell words, after shellPrefix (a `ulimit`,
+// another user's identity).
+CommandResult RunCliLine(const std::string& shellArguments, const std::string& shellPrefix = "");
 
 } // namespace clitest
