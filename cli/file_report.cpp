@@ -14,14 +14,16 @@ namespace {
 
 class FixedSettingsHost : public RunHost {
 public:
-    FixedSettingsHost(const AnalysisSettings& settings, const IgnoreList& ignore)
-        : settings_(settings), ignore_(ignore) {}
+    FixedSettingsHost(const AnalysisSettings& settings, const IgnoreList& ignore, bool readAhead)
+        : settings_(settings), ignore_(ignore), readAhead_(readAhead) {}
     const AnalysisSettings& settings() const override { return settings_; }
     const IgnoreList& ignoreList() const override { return ignore_; }
+    bool mayReadAhead() const override { return readAhead_; }
 
 private:
     const AnalysisSettings& settings_;
     const IgnoreList& ignore_;
+    bool readAhead_;
 };
 
 std::string JsonStringArray(const std::vector<std::string>& items) {
@@ -134,7 +136,7 @@ FileReport AnalyseReadableFile(const std::string& file, const Options& options,
     if (options.mode == Mode::ShowExisting) {
         ReportExisting(path, report, json);
     } else {
-        FixedSettingsHost host(settings, ignoreList);
+        FixedSettingsHost host(settings, ignoreList, options.readAhead);
         const RunResult run = RunAnalysis(path, host);
         if (run.outcome != RunOutcome::Completed) {
             return Failure(name, options, core::ReadErrorMessage(run.failureReason).text);

@@ -120,12 +120,16 @@ int AnalyseAll(const orvanta::cli::Options& options, const orvanta::IgnoreList& 
     }
     std::atomic<bool> writeFailed = false;
     std::vector<FileReport> reports(options.files.size());
+    const unsigned jobs = options.jobs > 0 ? options.jobs : DefaultJobCount();
+    // Files that run at once already keep the processors busy; a thread more each only costs.
+    Options runOptions = options;
+    runOptions.readAhead = jobs == 1 || options.files.size() == 1;
     RunInOrder(
-        options.files.size(), options.jobs > 0 ? options.jobs : DefaultJobCount(),
+        options.files.size(), jobs,
         [&](std::size_t i) {
             if (!writeFailed) {
                 reports[i] = AnalyseOne(options.files[i], standardInput, standardInputError,
-                                        options, ignoreList);
+                                        runOptions, ignoreList);
             }
         },
         [&](std::size_t i) {

@@ -22,6 +22,8 @@ struct Options {
     bool maxBytesGiven = false;
     // Files analysed at once; 0 means one per processor.
     unsigned jobs = 0;
+    // Whether one file's reading may take a thread of its own (not when files run at once).
+    bool readAhead = true;
     std::vector<std::string> files;
 };
 

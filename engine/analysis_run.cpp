@@ -3,9 +3,12 @@
 #include "engine/document_reader.h"
 #include "engine/line_preparation.h"
 #include "engine/markup_scanner.h"
+#include "engine/prepared_lines.h"
 #include "engine/run_host.h"
 #include "engine/settings.h"
 #include "engine/word_acceptance.h"
+
+#include <functional>
 
 namespace orvanta {
 namespace {
@@ -40,19 +43,18 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
     WordAcceptor acceptor(host, table, result.pageLanguage);
     MarkupScanner scanner(host, acceptor);
 
-    DocumentReader reader;
-    if (!reader.open(path)) {
+    PreparedLines lines;
+    if (!lines.open(path, host.mayReadAhead() ? PreparedLines::kReadAheadFromBytes
+                                              : PreparedLines::kNeverReadAhead)) {
         result.outcome = RunOutcome::Failed;
-        result.failureReason = reader.error();
+        result.failureReason = lines.error();
         return result;
     }
-    std::string raw;
-    std::string line;
+    // The host is served while a line is still being read, as it is while one is scanned.
+    const std::function<void()> serveHost = [&host] { host.waitPoint(); };
+    std::string_view line;
     bool stopped = false;
-    while (reader.nextUndecoded(raw)) {
-        if (!PrepareLine(raw, line, reader.lineDecoder())) {
-            continue;
-        }
+    while (lines.next(line, serveHost)) {
         scanner.scanLine(line);
         host.yieldPoint();
         if (host.stopRequested()) {
@@ -60,10 +62,9 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
             break;
         }
     }
-    reader.close();
-    if (!stopped && !reader.error().empty()) {
+    if (!stopped && !lines.error().empty()) {
         result.outcome = RunOutcome::Failed;
-        result.failureReason = reader.error();
+        result.failureReason = lines.error();
         return result;
     }
 

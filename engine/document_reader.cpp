@@ -1,6 +1,7 @@
 #include "engine/document_reader.h"
 
 #include "engine/input_file_open.h"
+#include "util/byte_search.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -151,6 +152,10 @@ bool DocumentReader::nextRawLine(std::string& line) {
     line.clear();
     bool any = false;
     for (;;) {
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+            line.clear();
+            return false;
+        }
         if (begin_ == buffer_.size() && !fill()) {
             // A last line without a terminator still counts; an empty remainder is no line.
             return error_.empty() && any;
@@ -165,9 +170,8 @@ bool DocumentReader::nextRawLine(std::string& line) {
         any = true;
         const char* start = buffer_.data() + begin_;
         const std::size_t available = buffer_.size() - begin_;
-        const char* stop =
-            std::find_if(start, start + available, [](char c) { return c == '\r' || c == '\n'; });
-        const std::size_t length = static_cast<std::size_t>(stop - start);
+        const std::size_t length = text::FindEitherByte(start, 0, available, '\r', '\n');
+        const char* stop = start + length;
         if (line.size() + length > maxLineBytes_) {
             error_ = LineTooLongError(lineNumber_ + 1, maxLineBytes_);
             line.clear();

@@ -6,6 +6,7 @@
 #include "util/text_codec.h"
 #include "util/utf16_decoder.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -51,6 +52,11 @@ public:
     const std::string& error() const { return error_; }
     const DocumentEncoding& encoding() const { return encoding_; }
     void setMaxLineBytes(std::size_t limit) { maxLineBytes_ = limit; }
+    // Bytes of the file not read yet.
+    std::size_t bytesLeft() const { return bytesLeft_; }
+    // When flag is set (by another thread), the reading ends at the next piece of the file, as
+    // if the file ended there, so that a reader in the middle of a huge line stops at once.
+    void setCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
 
 private:
     bool readRaw(std::string& chunk);
@@ -74,6 +80,7 @@ private:
     bool pendingLfAfterCr_ = false;
     std::string legacyLine_;
     std::string error_;
+    const std::atomic<bool>* cancel_ = nullptr;
 };
 
 } // namespace orvanta

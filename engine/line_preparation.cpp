@@ -1,6 +1,7 @@
 #include "engine/line_preparation.h"
 
 #include "engine/character_references.h"
+#include "util/byte_search.h"
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
 
@@ -117,26 +118,9 @@ const Replacement* MatchRowAnyCase(const std::array<Replacement, N>& rows, std::
     return nullptr;
 }
 
-// Position of the first "&" or "<" at or after from; n when none. Looks at eight bytes at a time.
+// Position of the first "&" or "<" at or after from; n when none.
 std::size_t NextRowStart(const char* p, std::size_t from, std::size_t n) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    std::size_t i = from;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, p + i, 8);
-        const std::uint64_t amp = word ^ (kOnes * '&');
-        const std::uint64_t lt = word ^ (kOnes * '<');
-        // A byte of amp or lt is zero exactly where the line has "&" or "<".
-        const std::uint64_t zero = ((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt);
-        if ((zero & kHighs) != 0) {
-            break;
-        }
-    }
-    while (i < n && p[i] != '&' && p[i] != '<') {
-        ++i;
-    }
-    return i;
+    return text::FindEitherByte(p, from, n, '&', '<');
 }
 
 // Only "<b>", "<ti", "<h1" to "<h6" and the same after "</" can begin a tag row; most tags are
@@ -224,21 +208,19 @@ void ReplaceLetterRowsOneByOne(std::string& line) {
     }
 }
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+using text::kEveryByte;
+using text::kHighBits;
 
 // Nonzero when one of the eight bytes of word is "&" or "<".
 std::uint64_t HasRowStart(std::uint64_t word) {
-    const std::uint64_t amp = word ^ (kOnes * '&');
-    const std::uint64_t lt = word ^ (kOnes * '<');
-    return (((amp - kOnes) & ~amp) | ((lt - kOnes) & ~lt)) & kHighs;
+    return text::BytesEqualTo(word, '&') | text::BytesEqualTo(word, '<');
 }
 
 // Lower-cases eight ASCII bytes: 0x20 is added to every byte from "A" to "Z".
 std::uint64_t LowerAsciiWord(std::uint64_t word) {
-    const std::uint64_t atLeastA = word + kOnes * (0x80 - 'A');
-    const std::uint64_t aboveZ = word + kOnes * (0x7F - 'Z');
-    return word | ((atLeastA & ~aboveZ & kHighs) >> 2);
+    const std::uint64_t atLeastA = word + kEveryByte * (0x80 - 'A');
+    const std::uint64_t aboveZ = word + kEveryByte * (0x7F - 'Z');
+    return word | ((atLeastA & ~aboveZ & kHighBits) >> 2);
 }
 
 // The row that starts at rest (an "&" or "<"), rest not yet lower-cased; letter tells whether it
@@ -291,7 +273,7 @@ void CopyPlainAscii(const char* in, std::size_t n, char* out, std::size_t& r, st
         std::memcpy(&word, in + r, 8);
         // The lowest flagged byte is exact (the borrows of the zero-byte test only flag bytes
         // above a real one).
-        const std::uint64_t stops = (word & kHighs) | HasRowStart(word);
+        const std::uint64_t stops = (word & kHighBits) | HasRowStart(word);
         word = LowerAsciiWord(word);
         std::memcpy(out + w, &word, 8);
         if (stops != 0) {
@@ -305,11 +287,18 @@ void CopyPlainAscii(const char* in, std::size_t n, char* out, std::size_t& r, st
     }
 }
 
+// How often a long line's preparation looks at the cancel flag.
+constexpr std::size_t kCancelCheckBytes = 1 << 20;
+
+bool IsSet(const std::atomic<bool>* flag) {
+    return flag != nullptr && flag->load(std::memory_order_relaxed);
+}
+
 // Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
 // is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
 // later letter entity: the caller then takes the general way.
-bool PrepareUtf8Line(std::string_view text, std::string& line) {
+bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic<bool>* cancel) {
     // Room for the sentinel too, so that appending it never copies a long line.
     line.reserve(text.size() + 1);
     line.resize(text.size());
@@ -318,7 +307,14 @@ bool PrepareUtf8Line(std::string_view text, std::string& line) {
     std::size_t r = 0;
     std::size_t w = 0;
     std::size_t unmatchedAmpersand = std::string::npos; // in the output, since the last entity
+    std::size_t nextCancelCheck = kCancelCheckBytes;
     while (r < n) {
+        if (r >= nextCancelCheck) {
+            if (IsSet(cancel)) {
+                return false;
+            }
+            nextCancelCheck = r + kCancelCheckBytes;
+        }
         CopyPlainAscii(in, n, line.data(), r, w);
         if (r == n) {
             break;
@@ -515,12 +511,17 @@ void FoldAccentedLetters(std::u32string& text) {
     text = std::move(out);
 }
 
-bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder) {
+bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
+                 const std::atomic<bool>* cancel) {
     // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
     // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
     const std::string_view trimmed = text::TrimSpaces(rawBytes);
     const bool done =
-        decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line);
+        decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line, cancel);
+    if (!done && IsSet(cancel)) {
+        line.clear();
+        return false;
+    }
     if (!done) {
         if (line.capacity() > kScratchKept) {
             // A huge line that was not UTF-8 after all: free the attempt's buffer before the

@@ -2,6 +2,7 @@
 
 #include "util/text_codec.h"
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -25,9 +26,11 @@ inline constexpr char MarkTitleOff = 15;
 // spaces, entities and the marker tags replaced (then every other character reference),
 // accented letters folded, one space appended as the end sentinel. Returns false for a line that
 // is empty after trimming (it is skipped whole). line is overwritten; its capacity is reused from
-// line to line.
+// line to line. When cancel is given and gets set (by another thread) while a long line is
+// prepared, the preparation ends early and returns false.
 bool PrepareLine(std::string_view rawBytes, std::string& line,
-                 const text::LineDecoder& decoder = text::DefaultLineDecoder());
+                 const text::LineDecoder& decoder = text::DefaultLineDecoder(),
+                 const std::atomic<bool>* cancel = nullptr);
 
 // Folds the accented Latin letters that the entity replacements also cover (ä to "ae", é to "e",
 // ...). Applied to document text, to the ignore list's entries and to the begin phrases when

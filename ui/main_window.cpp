@@ -658,9 +658,19 @@ void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
 // run right here, inside the line being scanned, so that it takes effect at once however long
 // the line is; the words counted up to this point stay counted.
 void MainWindow::yieldPoint() {
-    if (ending_ || !progress_.due()) {
-        return;
+    if (!ending_ && progress_.due()) {
+        serveEvents();
     }
+}
+
+void MainWindow::waitPoint() {
+    if (!ending_ && progress_.dueByClock()) {
+        serveEvents();
+    }
+}
+
+// Shows the progress and serves the event loop; ends the run when Stop or Quit was pressed.
+void MainWindow::serveEvents() {
     progress_.flush();
     QCoreApplication::processEvents();
     if (stopRequested_ || ending_) {

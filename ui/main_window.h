@@ -53,6 +53,7 @@ public:
     const IgnoreList& ignoreList() const override { return ignoreList_; }
     void wordAdded(std::string_view word, std::int64_t wordCount) override;
     void yieldPoint() override;
+    void waitPoint() override;
     bool stopRequested() override;
 
 protected:
@@ -109,6 +110,7 @@ private:
     // Runs.
     void runAnalysis(bool generateTag);
     RunResult runLocked(const std::string& path);
+    void serveEvents();
     bool takeRunResult(RunResult& result);
     bool readInputFileForRun(std::string& path);
     void writeOutput(bool generateTag);

@@ -29,6 +29,8 @@ public:
     std::int64_t wordCount() const { return wordCount_; }
     // True when enough time has passed since the last pass of the event loop.
     bool due() { return throttle_.due(); }
+    // The same for callers that ask only every few milliseconds.
+    bool dueByClock() { return throttle_.dueByClock(); }
     // Shows what was collected since the last time.
     void flush();
 

@@ -17,10 +17,10 @@ public:
         timer_.start();
     }
 
-    bool due() {
-        if ((++asks_ & 0xFF) != 0) {
-            return false;
-        }
+    bool due() { return (++asks_ & 0xFF) == 0 && dueByClock(); }
+
+    // The same without the count, for callers that ask rarely.
+    bool dueByClock() {
         if (!timer_.isValid() || timer_.elapsed() >= intervalMs_) {
             timer_.start();
             return true;

@@ -34,12 +34,19 @@ private slots:
     void stopEndsTheRunInsideALongLine() {
         WindowFixture f;
         f.startOn(OneLongLinePage());
+        // Stop once the scanning has begun (the first words are showing).
         bool stopClicked = false;
-        QTimer::singleShot(50, [&] {
-            stopClicked = true;
-            f.click("cmdListWords");
+        QTimer poll;
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, [&] {
+            if (!stopClicked && !f.output().isEmpty()) {
+                stopClicked = true;
+                f.click("cmdListWords");
+            }
         });
+        poll.start();
         f.click("cmdListWords");
+        poll.stop();
 
         QVERIFY(stopClicked);
         const QRegularExpression stopped(
@@ -50,6 +57,23 @@ private slots:
         QVERIFY(match.captured(1).toLongLong() < 900'000);
         QCOMPARE(f.find<QPushButton>("cmdListWords")->text(), QString("List words"));
         QVERIFY(f.find("cmdGenerateKeywordMetaTag")->isEnabled());
+    }
+
+    // A line of 40 MB takes a while to read and prepare before its first word is scanned; Stop
+    // ends the run during that time, with no word counted yet.
+    void stopEndsTheRunWhileAHugeLineIsRead() {
+        WindowFixture f;
+        f.startOn("<html><body>" + QByteArray("qabcde ").repeated(6'000'000) + "</body></html>");
+        bool stopClicked = false;
+        QTimer::singleShot(20, [&] {
+            stopClicked = true;
+            f.click("cmdListWords");
+        });
+        f.click("cmdListWords");
+
+        QVERIFY(stopClicked);
+        QVERIFY2(f.output().endsWith("Stopped with 0 words identified."),
+                 qPrintable(f.output().right(80)));
     }
 
     // A timer keeps firing while the run is under way: the window serves its event loop during
