@@ -21,8 +21,13 @@ std::string SystemError(int fallback) {
 // line starts afresh), so decoding is logically const.
 class DocumentReader::LegacyDecoder final : public text::LineDecoder {
 public:
-    explicit LegacyDecoder(const char* converterName) : converter_(converterName) {}
+    explicit LegacyDecoder(const char* converterName)
+        : converter_(converterName),
+          // The one stateful encoding read here: its escape sequences switch the meaning of the
+          // bytes that follow, spaces included.
+          stateless_(std::string_view(converterName) != "ISO-2022-JP") {}
     bool isOpen() const { return converter_.isOpen(); }
+    bool spaceIsAlwaysACharacter() const override { return stateless_; }
     std::string_view decode(std::string_view bytes, std::string& scratch) const override {
         converter_.decodeLine(bytes, scratch);
         return scratch;
@@ -30,6 +35,7 @@ public:
 
 private:
     mutable text::LegacyLineDecoder converter_;
+    bool stateless_;
 };
 
 DocumentReader::DocumentReader() = default;

@@ -1,6 +1,7 @@
 #include "engine/line_preparation.h"
 
 #include "engine/character_references.h"
+#include "engine/long_line_preparation.h"
 #include "util/byte_search.h"
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
@@ -511,7 +512,7 @@ void FoldAccentedLetters(std::u32string& text) {
     text = std::move(out);
 }
 
-bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
+bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
                  const std::atomic<bool>* cancel) {
     // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
     // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
@@ -536,6 +537,17 @@ bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineD
     // The references the fixed rows left, before the folding, so that "&#228;" folds like "ä".
     ReplaceCharacterReferences(line);
     FoldAccentedLettersUtf8(line);
+    return true;
+}
+
+bool PrepareLine(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
+                 const std::atomic<bool>* cancel) {
+    if (rawBytes.size() > kLongLineBytes && CanPrepareInPieces(decoder)) {
+        return PrepareLongLine(rawBytes, line, decoder, cancel);
+    }
+    if (!PrepareText(rawBytes, line, decoder, cancel)) {
+        return false;
+    }
     line.push_back(' ');
     return true;
 }

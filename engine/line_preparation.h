@@ -32,6 +32,10 @@ bool PrepareLine(std::string_view rawBytes, std::string& line,
                  const text::LineDecoder& decoder = text::DefaultLineDecoder(),
                  const std::atomic<bool>* cancel = nullptr);
 
+// PrepareLine without the end sentinel, for a text of any length.
+bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
+                 const std::atomic<bool>* cancel = nullptr);
+
 // Folds the accented Latin letters that the entity replacements also cover (ä to "ae", é to "e",
 // ...). Applied to document text, to the ignore list's entries and to the begin phrases when
 // they are compared with words.

@@ -183,6 +183,10 @@ std::string_view Utf8OrWindows1252Decoder::decode(std::string_view bytes,
     if (IsValidUtf8(bytes)) {
         return bytes;
     }
+    return Windows1252LineDecoder().decode(bytes, scratch);
+}
+
+std::string_view Windows1252Decoder::decode(std::string_view bytes, std::string& scratch) const {
     scratch.clear();
     // One allocation: every byte from 0x80 takes at most three bytes (the line's end sentinel
     // is added later, hence the extra one).
@@ -197,6 +201,11 @@ std::string_view Utf8OrWindows1252Decoder::decode(std::string_view bytes,
 
 const LineDecoder& DefaultLineDecoder() {
     static const Utf8OrWindows1252Decoder decoder;
+    return decoder;
+}
+
+const LineDecoder& Windows1252LineDecoder() {
+    static const Windows1252Decoder decoder;
     return decoder;
 }
 

@@ -34,6 +34,9 @@ public:
     // True when a line of valid UTF-8 always decodes to itself, so a caller may take such a line
     // as it is without asking the decoder.
     virtual bool keepsUtf8Lines() const { return false; }
+    // True when a space byte is always a character of its own, never part of a longer one or
+    // of a shift state, so that a line cut at spaces decodes piece by piece as it does whole.
+    virtual bool spaceIsAlwaysACharacter() const { return false; }
 };
 
 // UTF-8 when the line's bytes are valid UTF-8, otherwise Windows-1252 (as DecodeLine).
@@ -44,6 +47,14 @@ public:
 };
 
 const LineDecoder& DefaultLineDecoder();
+
+// Windows-1252 whatever the bytes (for the parts of a line already known not to be UTF-8).
+class Windows1252Decoder final : public LineDecoder {
+public:
+    std::string_view decode(std::string_view bytes, std::string& scratch) const override;
+};
+
+const LineDecoder& Windows1252LineDecoder();
 
 // Decodes UTF-8 coming from the host (box texts); invalid sequences fall back to Windows-1252.
 inline std::u32string FromHostText(std::string_view utf8) {
