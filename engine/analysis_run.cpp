@@ -50,8 +50,9 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
         result.failureReason = lines.error();
         return result;
     }
-    // The host is served while a line is still being read, as it is while one is scanned.
-    const std::function<void()> serveHost = [&host] { host.waitPoint(); };
+    // The host is served while a line is still being read and while the table is ranked, as it
+    // is while a line is scanned.
+    const std::function<void()> serveHost = [&host] { host.longStepPoint(); };
     std::string_view line;
     bool stopped = false;
     while (lines.next(line, serveHost)) {
@@ -69,7 +70,7 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
     }
 
     result.wordsIdentified = table.wordCount();
-    result.words = table.ranked();
+    result.words = table.ranked(serveHost);
     result.outcome = stopped ? RunOutcome::Stopped : RunOutcome::Completed;
     return result;
 }

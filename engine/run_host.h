@@ -26,9 +26,10 @@ public:
     // A host may throw from here to end the run at once (the window does so on Stop and Quit);
     // the run holds nothing that needs more than its destructors, and lets the exception pass.
     virtual void yieldPoint() {}
-    // Called every few milliseconds while the run waits for the next line of a page read on a
-    // second thread (a huge line takes a while); it may throw like yieldPoint.
-    virtual void waitPoint() { yieldPoint(); }
+    // Called every few milliseconds during the steps that have no yield point of their own:
+    // waiting for the next line of a page read on a second thread (a huge line takes a while)
+    // and ranking a large table. It may throw like yieldPoint.
+    virtual void longStepPoint() { yieldPoint(); }
     // Asked after every non-empty line; true ends the run as stopped.
     virtual bool stopRequested() { return false; }
     // Whether a large page may be read on a second thread while the run scans it. That takes

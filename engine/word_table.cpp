@@ -7,116 +7,59 @@
 namespace orvanta {
 namespace {
 
-std::uint64_t Load8(const char* p) {
-    std::uint64_t v = 0;
-    std::memcpy(&v, p, 8);
-    return v;
-}
-
-std::uint32_t Load4(const char* p) {
-    std::uint32_t v = 0;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-// The last up-to-eight bytes of a text as one number, read with fixed-size loads (overlapping
-// for lengths that are not a multiple) so that no variable-length copy is needed.
-std::uint64_t TailChunk(const char* p, std::size_t n) {
-    if (n >= 8) {
-        return Load8(p + n - 8);
-    }
-    if (n >= 4) {
-        return (static_cast<std::uint64_t>(Load4(p)) << 32) | Load4(p + n - 4);
-    }
-    if (n == 0) {
-        return 0;
-    }
-    const auto byte = [p](std::size_t i) {
-        return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i]));
-    };
-    return (byte(0) << 16) | (byte(n / 2) << 8) | byte(n - 1);
-}
+// Slots sorted or merged between two calls of the ranking's betweenParts.
+constexpr std::size_t kRankingPart = std::size_t{1} << 16;
 
 } // namespace
 
-// Words are short: eight bytes at a time, multiplied in; the map mixes the result further.
-std::size_t WordHash::operator()(std::string_view word) const noexcept {
-    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
-    const char* p = word.data();
-    const std::size_t n = word.size();
-    std::uint64_t h = n * kMultiplier;
-    std::size_t i = 0;
-    for (; i + 8 < n; i += 8) {
-        h = (h ^ Load8(p + i)) * kMultiplier;
-        h ^= h >> 29;
-    }
-    h = (h ^ TailChunk(p, n)) * kMultiplier;
-    h ^= h >> 29;
-    return static_cast<std::size_t>(h);
-}
-
-bool WordEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-    const std::size_t n = a.size();
-    if (n != b.size()) {
-        return false;
-    }
-    if (n > 16) {
-        return std::memcmp(a.data(), b.data(), n) == 0;
-    }
-    // Up to sixteen bytes: the first and the last eight (or fewer) bytes cover the text.
-    if (n > 8 && Load8(a.data()) != Load8(b.data())) {
-        return false;
-    }
-    return TailChunk(a.data(), n) == TailChunk(b.data(), n);
-}
-
-bool WordTable::ranksBefore(std::size_t a, std::size_t b) const {
+bool WordTable::ranksBefore(SlotIndex a, SlotIndex b) const {
     const Slot& x = slots_[a];
     const Slot& y = slots_[b];
-    if (x.entry.keyValue != y.entry.keyValue) {
-        return x.entry.keyValue > y.entry.keyValue;
+    if (x.keyValue != y.keyValue) {
+        return x.keyValue > y.keyValue;
     }
     return x.stamp < y.stamp;
 }
 
 WordTable::TextId WordTable::textId(std::string_view text, bool& isNew) {
-    const auto found = ids_.find(text);
-    if (found != ids_.end()) {
+    const TextId found = index_.find(text);
+    if (found != kNoText) {
         isNew = false;
-        return found->second;
+        return found;
     }
     isNew = true;
     const auto id = static_cast<TextId>(texts_.size());
-    texts_.emplace_back();
-    ids_.emplace(std::string(text), id);
-    linkPluralPairs(id, text);
+    const std::string_view stored = textStore_.store(text);
+    texts_.push_back(Text{stored});
+    index_.insert(stored, id);
+    linkPluralPairs(id, stored);
     return id;
 }
 
 // Links a new text with the seen texts one "s" shorter and one "s" longer.
 void WordTable::linkPluralPairs(TextId id, std::string_view text) {
     if (text.size() > 1 && text.back() == 's') {
-        const auto singular = ids_.find(text.substr(0, text.size() - 1));
-        if (singular != ids_.end()) {
-            texts_[id].singular = singular->second;
-            texts_[singular->second].plural = id;
+        const TextId singular = index_.find(text.substr(0, text.size() - 1));
+        if (singular != kNoText) {
+            texts_[id].singular = singular;
+            texts_[singular].plural = id;
         }
     }
     plural_.assign(text);
     plural_.push_back('s');
-    const auto plural = ids_.find(plural_);
-    if (plural != ids_.end()) {
-        texts_[id].plural = plural->second;
-        texts_[plural->second].singular = id;
+    const TextId plural = index_.find(plural_);
+    if (plural != kNoText) {
+        texts_[id].plural = plural;
+        texts_[plural].singular = id;
     }
 }
 
-std::size_t WordTable::firstWithText(TextId id) const {
-    std::size_t best = texts_[id].firstSlot;
+WordTable::SlotIndex WordTable::firstWithText(TextId id) const {
+    SlotIndex best = texts_[id].firstSlot;
     if (best == kNoSlot) {
         return kNoSlot;
     }
-    for (std::size_t s = slots_[best].sameText; s != kNoSlot; s = slots_[s].sameText) {
+    for (SlotIndex s = slots_[best].sameText; s != kNoSlot; s = slots_[s].sameText) {
         if (ranksBefore(s, best)) {
             best = s;
         }
@@ -124,14 +67,14 @@ std::size_t WordTable::firstWithText(TextId id) const {
     return best;
 }
 
-void WordTable::linkText(std::size_t slot, TextId id) {
+void WordTable::linkText(SlotIndex slot, TextId id) {
     slots_[slot].text = id;
     slots_[slot].sameText = texts_[id].firstSlot;
     texts_[id].firstSlot = slot;
 }
 
-void WordTable::unlinkText(std::size_t slot) {
-    std::size_t* link = &texts_[slots_[slot].text].firstSlot;
+void WordTable::unlinkText(SlotIndex slot) {
+    SlotIndex* link = &texts_[slots_[slot].text].firstSlot;
     while (*link != slot) {
         link = &slots_[*link].sameText;
     }
@@ -144,16 +87,16 @@ WordTable::TextId WordTable::foldPlural(TextId word) {
     }
     const Text& text = texts_[word];
     // An entry that is the word's singular: the word is counted under it.
-    const std::size_t singular = text.singular != kNoText ? firstWithText(text.singular) : kNoSlot;
+    const SlotIndex singular = text.singular != kNoText ? firstWithText(text.singular) : kNoSlot;
     // An entry that is the word's plural: the entry becomes the word.
-    const std::size_t pluralEntry = text.plural != kNoText ? firstWithText(text.plural) : kNoSlot;
+    const SlotIndex pluralEntry = text.plural != kNoText ? firstWithText(text.plural) : kNoSlot;
 
     if (singular != kNoSlot && (pluralEntry == kNoSlot || ranksBefore(singular, pluralEntry))) {
         return text.singular;
     }
     if (pluralEntry != kNoSlot) {
+        // The entry's text is that of the text it is linked to: relinked, it reads as the word.
         unlinkText(pluralEntry);
-        slots_[pluralEntry].entry.text.pop_back();
         linkText(pluralEntry, word);
     }
     return word;
@@ -165,21 +108,22 @@ std::string_view WordTable::foldPlural(std::string_view word) {
     return foldPlural(id) == id ? word : word.substr(0, word.size() - 1);
 }
 
-bool WordTable::countWord(TextId id, std::string_view text, float weight) {
-    const std::size_t found = firstWithText(id);
+bool WordTable::countWord(TextId id, std::string_view /*text*/, float weight) {
+    const SlotIndex found = firstWithText(id);
     if (found != kNoSlot) {
         Slot& slot = slots_[found];
-        ++slot.entry.frequency;
-        const float sum = slot.entry.keyValue + weight;
+        ++slot.frequency;
+        const float sum = slot.keyValue + weight;
         // An entry whose stored value does not change keeps its place.
-        if (sum != slot.entry.keyValue) {
-            slot.entry.keyValue = sum;
+        if (sum != slot.keyValue) {
+            slot.keyValue = sum;
             slot.stamp = ++clock_;
         }
         return false;
     }
-    slots_.push_back(Slot{WordEntry{std::string(text), 1, weight}, ++clock_, kNoSlot, id});
-    linkText(slots_.size() - 1, id);
+    const auto slot = static_cast<SlotIndex>(slots_.size());
+    slots_.push_back(Slot{weight, 1, ++clock_, kNoSlot, id});
+    linkText(slot, id);
     return true;
 }
 
@@ -188,17 +132,60 @@ bool WordTable::countWord(std::string_view word, float weight) {
     return countWord(textId(word, isNew), word, weight);
 }
 
-std::vector<WordEntry> WordTable::ranked() const {
-    std::vector<std::size_t> order(slots_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(),
-              [this](std::size_t a, std::size_t b) { return ranksBefore(a, b); });
+std::vector<WordEntry> WordTable::ranked(const std::function<void()>& betweenParts) const {
+    const std::vector<SlotIndex> order = rankingOrder(betweenParts);
     std::vector<WordEntry> out;
     out.reserve(order.size());
-    for (const std::size_t id : order) {
-        out.push_back(slots_[id].entry);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Slot& slot = slots_[order[i]];
+        out.push_back(
+            WordEntry{std::string(texts_[slot.text].text), slot.frequency, slot.keyValue});
+        if (betweenParts && (i + 1) % kRankingPart == 0) {
+            betweenParts();
+        }
     }
     return out;
+}
+
+// The slots in ranking order: parts of kRankingPart slots sorted one by one, then merged in
+// rounds, with betweenParts() called after every kRankingPart slots sorted or merged. The order
+// is total (no two slots share a stamp), so this gives what one sort would.
+std::vector<WordTable::SlotIndex>
+WordTable::rankingOrder(const std::function<void()>& betweenParts) const {
+    const std::size_t n = slots_.size();
+    std::vector<SlotIndex> order(n);
+    std::iota(order.begin(), order.end(), SlotIndex{0});
+    const auto before = [this](SlotIndex a, SlotIndex b) { return ranksBefore(a, b); };
+    const auto pause = [&betweenParts] {
+        if (betweenParts) {
+            betweenParts();
+        }
+    };
+    for (std::size_t begin = 0; begin < n; begin += kRankingPart) {
+        std::sort(order.begin() + static_cast<std::ptrdiff_t>(begin),
+                  order.begin() + static_cast<std::ptrdiff_t>(std::min(n, begin + kRankingPart)),
+                  before);
+        pause();
+    }
+    std::vector<SlotIndex> merged(n);
+    for (std::size_t width = kRankingPart; width < n; width *= 2) {
+        std::size_t written = 0;
+        for (std::size_t begin = 0; begin < n; begin += 2 * width) {
+            const std::size_t middle = std::min(n, begin + width);
+            const std::size_t end = std::min(n, begin + 2 * width);
+            std::size_t a = begin;
+            std::size_t b = middle;
+            while (a < middle || b < end) {
+                const bool takeB = a == middle || (b < end && before(order[b], order[a]));
+                merged[written++] = takeB ? order[b++] : order[a++];
+                if (written % kRankingPart == 0) {
+                    pause();
+                }
+            }
+        }
+        order.swap(merged);
+    }
+    return order;
 }
 
 void ApplyMinFrequency(std::vector<WordEntry>& ranked, std::int64_t minimumFrequency) {

@@ -1,6 +1,9 @@
 #pragma once
 
-#include <boost/unordered/unordered_flat_map.hpp>
+#include "engine/text_index.h"
+#include "util/chunked_vector.h"
+#include "util/text_arena.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,18 +11,6 @@
 #include <vector>
 
 namespace orvanta {
-
-// Hash for maps keyed by words (short ASCII texts), searchable with a std::string_view.
-struct WordHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view word) const noexcept;
-};
-
-// Equality of words for the same maps: short texts compared with a few fixed-size loads.
-struct WordEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const noexcept;
-};
 
 struct WordEntry {
     std::string text;
@@ -60,39 +51,49 @@ public:
 
     std::int64_t wordCount() const { return static_cast<std::int64_t>(slots_.size()); }
 
-    // Entries in ranking order.
-    std::vector<WordEntry> ranked() const;
+    // Entries in ranking order. A large table is sorted a part at a time, with
+    // betweenParts() called after each part (a few milliseconds of work).
+    std::vector<WordEntry> ranked(const std::function<void()>& betweenParts = {}) const;
 
 private:
+    using SlotIndex = std::uint32_t;
+    static constexpr SlotIndex kNoSlot = static_cast<SlotIndex>(-1);
+    static constexpr TextId kNoText = TextIndex::kNone;
+
+    // One entry: its text is always that of the text it is linked to.
     struct Slot {
-        WordEntry entry;
-        std::uint64_t stamp = 0;  // when the key value last changed
-        std::size_t sameText = 0; // next slot with the same text, or kNoSlot
+        float keyValue = 0.0f;
+        std::int64_t frequency = 0;
+        std::uint64_t stamp = 0;      // when the key value last changed
+        SlotIndex sameText = kNoSlot; // next slot with the same text
         TextId text = 0;
     };
-    static constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
-    static constexpr TextId kNoText = static_cast<TextId>(-1);
 
     // What the table knows of one text: its entries (chained through Slot::sameText; plural
     // folding can give two entries one text, so a chain usually has one slot and rarely more),
     // the texts one "s" shorter and longer when seen, and the caller's marks.
     struct Text {
-        std::size_t firstSlot = kNoSlot;
+        std::string_view text; // in textStore_
+        SlotIndex firstSlot = kNoSlot;
         TextId singular = kNoText;
         TextId plural = kNoText;
         std::uint8_t marks = 0;
     };
 
-    bool ranksBefore(std::size_t a, std::size_t b) const;
+    bool ranksBefore(SlotIndex a, SlotIndex b) const;
     // The best-ranked entry with this text; kNoSlot when none.
-    std::size_t firstWithText(TextId id) const;
+    SlotIndex firstWithText(TextId id) const;
     void linkPluralPairs(TextId id, std::string_view text);
-    void linkText(std::size_t slot, TextId id);
-    void unlinkText(std::size_t slot);
+    void linkText(SlotIndex slot, TextId id);
+    void unlinkText(SlotIndex slot);
+    std::vector<SlotIndex> rankingOrder(const std::function<void()>& betweenParts) const;
 
-    std::vector<Slot> slots_;
-    std::vector<Text> texts_;
-    boost::unordered_flat_map<std::string, TextId, WordHash, WordEqual> ids_;
+    // Neither grows by moving what it holds, so a table of millions of words grows without
+    // long pauses.
+    text::ChunkedVector<Slot> slots_;
+    text::ChunkedVector<Text> texts_;
+    text::TextArena textStore_;
+    TextIndex index_;
     std::string plural_; // reused for the plural look-up
     std::uint64_t clock_ = 0;
 };

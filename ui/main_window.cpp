@@ -663,7 +663,7 @@ void MainWindow::yieldPoint() {
     }
 }
 
-void MainWindow::waitPoint() {
+void MainWindow::longStepPoint() {
     if (!ending_ && progress_.dueByClock()) {
         serveEvents();
     }

@@ -53,7 +53,7 @@ public:
     const IgnoreList& ignoreList() const override { return ignoreList_; }
     void wordAdded(std::string_view word, std::int64_t wordCount) override;
     void yieldPoint() override;
-    void waitPoint() override;
+    void longStepPoint() override;
     bool stopRequested() override;
 
 protected:

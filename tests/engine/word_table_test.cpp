@@ -108,32 +108,26 @@ TEST(FinishingTheTable, FiltersThenScalesTheTopValueToExactlyOneHundred) {
     EXPECT_TRUE(words.empty());
 }
 
-} // namespace
-} // namespace orvanta
-
-namespace orvanta {
-namespace {
-
-// Words are compared with a few fixed-size loads: a difference in any byte, at any length, and
-// in the bytes beyond the word must be seen or ignored as such.
-TEST(WordEqual, SeesEveryByteOfEveryLength) {
-    const WordEqual equal;
-    const WordHash hash;
-    const std::string padded = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (std::size_t n = 0; n <= 24; ++n) {
-        const std::string word = padded.substr(0, n);
-        std::string other = padded;
-        other[n] = '#'; // differs after the word only
-        EXPECT_TRUE(equal(word, std::string_view(other).substr(0, n))) << n;
-        EXPECT_EQ(hash(word), hash(std::string_view(other).substr(0, n))) << n;
-        EXPECT_FALSE(equal(word, padded.substr(0, n + 1))) << n;
-        for (std::size_t i = 0; i < n; ++i) {
-            std::string changed = word;
-            changed[i] = '#';
-            EXPECT_FALSE(equal(word, changed)) << n << " " << i;
-            EXPECT_NE(hash(word), hash(changed)) << n << " " << i;
-        }
+// A large table is ranked in parts, sorted and merged in rounds, and gives what one sort
+// gives: higher values first, and among equal values the entry that reached it first.
+TEST(WordTable, RanksALargeTableInPartsAsOneSortWould) {
+    WordTable table;
+    std::vector<std::pair<float, std::string>> expected;
+    for (int n = 0; n < 300'000; ++n) {
+        const std::string word = "w" + std::to_string(n);
+        const float weight = static_cast<float>((n / 7) % 3 + 1);
+        table.countWord(word, weight);
+        expected.emplace_back(weight, word);
     }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    int parts = 0;
+    const std::vector<WordEntry> ranked = table.ranked([&parts] { ++parts; });
+    ASSERT_EQ(ranked.size(), expected.size());
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        ASSERT_EQ(ranked[i].text, expected[i].second) << i;
+    }
+    EXPECT_GE(parts, 300'000 / 65'536);
 }
 
 } // namespace
