@@ -19,9 +19,11 @@ namespace {
 // Prepared lines travel between the threads in batches of about this size.
 constexpr std::size_t kBatchBytes = std::size_t{64} << 10;
 // The reading thread waits while this much prepared text is handed over and not given back.
-constexpr std::size_t kAheadBytes = 4 * kBatchBytes;
+constexpr std::size_t kAheadBytes = 16 * kBatchBytes;
 // Buffers above this capacity are freed after use rather than kept for the next line.
 constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
+// Data written by one thread and read by the other at every line is kept this far apart.
+constexpr std::size_t kCacheLine = 64;
 // How long the caller waits for a line before serving whileWaiting.
 constexpr std::chrono::milliseconds kWaitSlice{10};
 
@@ -120,10 +122,12 @@ private:
     bool finished_ = false;
     std::string readError_;
     std::exception_ptr failure_;
-    std::atomic<bool> cancel_{false};
+    // Read by the thread at every line: kept apart from what the caller writes at every line,
+    // so that the two processors do not pass one cache line back and forth.
+    alignas(kCacheLine) std::atomic<bool> cancel_{false};
 
     // The caller's.
-    std::unique_ptr<Batch> current_;
+    alignas(kCacheLine) std::unique_ptr<Batch> current_;
     std::size_t currentLine_ = 0;
 
     std::thread thread_; // last: started once everything above exists
