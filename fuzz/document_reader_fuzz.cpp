@@ -1,14 +1,36 @@
 // Reading a page in the encoding it declares (byte-order marks, declared legacy encodings,
-// UTF-16 with odd byte counts), then deciding the page's language from its lines.
+// UTF-16 with odd byte counts), deciding the page's language from its lines, and preparing each
+// line both whole and cut into small pieces, which must give the same text.
 #include "engine/document_reader.h"
+#include "engine/line_preparation.h"
+#include "engine/long_line_preparation.h"
 #include "engine/page_language.h"
 #include "fuzz/fuzz_input.h"
 #include "util/text_codec.h"
+
+namespace {
+
+void PrepareBothWays(std::string_view raw, const orvanta::text::LineDecoder& decoder,
+                     std::size_t pieceBytes) {
+    if (!orvanta::CanPrepareInPieces(decoder)) {
+        return;
+    }
+    std::string whole;
+    std::string pieces;
+    const bool kept = orvanta::PrepareLine(raw, whole, decoder);
+    if (kept != orvanta::PrepareLongLine(raw, pieces, decoder, nullptr, pieceBytes) ||
+        (kept && whole != pieces)) {
+        __builtin_trap();
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static orvanta::fuzz::MemoryFile page;
     orvanta::fuzz::ByteTaker bytes(data, size);
     const std::size_t limit = (bytes.take() & 1) != 0 ? 64 : orvanta::DocumentReader::kWholeFile;
+    const std::size_t pieceBytes = 1 + bytes.upTo(15);
     page.write(bytes.rest());
     orvanta::DocumentReader reader;
     reader.setMaxLineBytes(4096);
@@ -16,10 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     orvanta::PageLanguageVote vote;
+    std::string raw;
     std::string line;
-    while (reader.next(line)) {
-        vote.addPreparedLine(line);
-        vote.addPreparedLine(orvanta::text::DecodeLine(line));
+    while (reader.nextUndecoded(raw)) {
+        PrepareBothWays(raw, reader.lineDecoder(), pieceBytes);
+        // What next() gives: a legacy page's line decoded, any other line as read.
+        const std::string_view text = reader.lineDecoder().keepsUtf8Lines()
+                                          ? std::string_view(raw)
+                                          : reader.lineDecoder().decode(raw, line);
+        vote.addPreparedLine(text);
+        vote.addPreparedLine(orvanta::text::DecodeLine(text));
     }
     (void)vote.result();
     return 0;
