@@ -7,8 +7,10 @@ namespace orvanta::text {
 
 // A vector that grows by whole chunks and never moves its elements: growing it costs no copy,
 // however large it is, and references stay valid. For tables that grow with the page while a
-// program must stay responsive.
-template <typename T, std::size_t kChunkShift = 14> class ChunkedVector {
+// program must stay responsive. Chunks are small enough (2,048 elements by default) for the
+// allocator's heap: larger blocks each take a mapping of their own from the system, which runs
+// on several threads at once would wait for one another to make.
+template <typename T, std::size_t kChunkShift = 11> class ChunkedVector {
 public:
     static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkShift;
 

@@ -8,8 +8,8 @@
 
 namespace orvanta::text {
 
-// Keeps copies of short texts in large blocks that never move, so that a view of a stored text
-// stays valid for the arena's lifetime.
+// Keeps copies of short texts in blocks of 64 KB that never move, so that a view of a stored
+// text stays valid for the arena's lifetime.
 class TextArena {
 public:
     std::string_view store(std::string_view text) {
@@ -27,7 +27,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+    static constexpr std::size_t kBlockSize = std::size_t{64} << 10;
 
     static std::string_view copyInto(char* to, std::string_view text) {
         std::copy(text.begin(), text.end(), to);
