@@ -74,7 +74,7 @@ private:
 // Reads and prepares lines on a thread of its own, handing them over in batches.
 class PreparedLines::ThreadSource final : public Source {
 public:
-    // Starts the thread; throws std::system_error when it cannot (reader is then untouched).
+    // Starts the thread; throws std::system_error when it cannot (reader is then given back).
     explicit ThreadSource(std::unique_ptr<DocumentReader>& reader) : reader_(std::move(reader)) {
         reader_->setCancelFlag(&cancel_);
         try {

@@ -12,8 +12,8 @@ namespace orvanta {
 // The non-empty lines of a page, read and prepared for the scanner, in order. A large page is
 // read and prepared on a second thread while the caller scans what is ready, so that the two
 // halves of a run share the work on a machine with more than one processor; the thread keeps
-// only a few hundred kilobytes ahead, and waits while the caller holds a line longer than that,
-// so a run holds at most one huge line twice (raw and prepared) and the line being scanned. A
+// at most a megabyte ahead, and waits while the caller holds a line longer than that, so a run
+// never holds two huge lines: one line as read and as prepared, or the line being scanned. A
 // small page, and any page when no thread can be started, is read on the caller's thread.
 class PreparedLines {
 public:
