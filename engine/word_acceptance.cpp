@@ -88,7 +88,7 @@ void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanne
     }
     const WordTable::TextId counted = table_.foldPlural(id);
     const std::string_view countedText = counted == id ? word : word.substr(0, word.size() - 1);
-    if (table_.countWord(counted, countedText, scanner.occurrenceWeight())) {
+    if (table_.countWord(counted, scanner.occurrenceWeight())) {
         host_.wordAdded(countedText, table_.wordCount());
     }
 }

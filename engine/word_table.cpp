@@ -108,7 +108,7 @@ std::string_view WordTable::foldPlural(std::string_view word) {
     return foldPlural(id) == id ? word : word.substr(0, word.size() - 1);
 }
 
-bool WordTable::countWord(TextId id, std::string_view /*text*/, float weight) {
+bool WordTable::countWord(TextId id, float weight) {
     const SlotIndex found = firstWithText(id);
     if (found != kNoSlot) {
         Slot& slot = slots_[found];
@@ -129,7 +129,7 @@ bool WordTable::countWord(TextId id, std::string_view /*text*/, float weight) {
 
 bool WordTable::countWord(std::string_view word, float weight) {
     bool isNew = false;
-    return countWord(textId(word, isNew), word, weight);
+    return countWord(textId(word, isNew), weight);
 }
 
 std::vector<WordEntry> WordTable::ranked(const std::function<void()>& betweenParts) const {

@@ -44,9 +44,9 @@ public:
     // The same by text; the result is word or a view into it.
     std::string_view foldPlural(std::string_view word);
 
-    // Counts one occurrence under the first entry with this text, or makes a new entry (text is
-    // the text of id). Returns true when the word was new.
-    bool countWord(TextId id, std::string_view text, float weight);
+    // Counts one occurrence under the first entry with the text of id, or makes a new entry.
+    // Returns true when the word was new.
+    bool countWord(TextId id, float weight);
     bool countWord(std::string_view word, float weight);
 
     std::int64_t wordCount() const { return static_cast<std::int64_t>(slots_.size()); }
