@@ -1,5 +1,6 @@
 #include "engine/document_reader.h"
 
+#include "engine/cancel_flag.h"
 #include "engine/input_file_open.h"
 #include "util/byte_search.h"
 
@@ -158,7 +159,7 @@ bool DocumentReader::nextRawLine(std::string& line) {
     line.clear();
     bool any = false;
     for (;;) {
-        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+        if (IsCancelled(cancel_)) {
             line.clear();
             return false;
         }

@@ -1,5 +1,6 @@
 #include "engine/line_preparation.h"
 
+#include "engine/cancel_flag.h"
 #include "engine/character_references.h"
 #include "engine/long_line_preparation.h"
 #include "util/byte_search.h"
@@ -291,10 +292,6 @@ void CopyPlainAscii(const char* in, std::size_t n, char* out, std::size_t& r, st
 // How often a long line's preparation looks at the cancel flag.
 constexpr std::size_t kCancelCheckBytes = 1 << 20;
 
-bool IsSet(const std::atomic<bool>* flag) {
-    return flag != nullptr && flag->load(std::memory_order_relaxed);
-}
-
 // Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
 // is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
@@ -311,7 +308,7 @@ bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic
     std::size_t nextCancelCheck = kCancelCheckBytes;
     while (r < n) {
         if (r >= nextCancelCheck) {
-            if (IsSet(cancel)) {
+            if (IsCancelled(cancel)) {
                 return false;
             }
             nextCancelCheck = r + kCancelCheckBytes;
@@ -519,7 +516,7 @@ bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineD
     const std::string_view trimmed = text::TrimSpaces(rawBytes);
     const bool done =
         decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line, cancel);
-    if (!done && IsSet(cancel)) {
+    if (!done && IsCancelled(cancel)) {
         line.clear();
         return false;
     }

@@ -1,15 +1,12 @@
 #include "engine/long_line_preparation.h"
 
+#include "engine/cancel_flag.h"
 #include "engine/line_preparation.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 
 namespace orvanta {
 namespace {
-
-bool IsSet(const std::atomic<bool>* flag) {
-    return flag != nullptr && flag->load(std::memory_order_relaxed);
-}
 
 // End of the piece that starts at begin (not a space): the start of the first run of spaces
 // from pieceBytes on, or the end of the text. A piece neither starts nor ends with a space, so
@@ -35,7 +32,7 @@ bool ForEachPiece(std::string_view text, std::size_t pieceBytes, const std::atom
                   OnPiece onPiece) {
     std::size_t begin = 0;
     while (begin < text.size()) {
-        if (IsSet(cancel)) {
+        if (IsCancelled(cancel)) {
             return false;
         }
         const std::size_t end = PieceEnd(text, begin, pieceBytes);
@@ -49,16 +46,15 @@ bool ForEachPiece(std::string_view text, std::size_t pieceBytes, const std::atom
 }
 
 // The whole line is read as UTF-8 when all of it is valid UTF-8, and as Windows-1252 otherwise.
+// Checked a piece at a time, so that a cancel is seen; cancelled is set then.
 bool IsValidUtf8Line(std::string_view text, std::size_t pieceBytes, const std::atomic<bool>* cancel,
                      bool& cancelled) {
     bool valid = true;
-    cancelled = !ForEachPiece(text, pieceBytes, cancel, [&](std::string_view piece, std::size_t) {
+    ForEachPiece(text, pieceBytes, cancel, [&](std::string_view piece, std::size_t) {
         valid = text::IsValidUtf8(piece);
         return valid;
     });
-    if (!valid) {
-        cancelled = false;
-    }
+    cancelled = valid && IsCancelled(cancel);
     return valid;
 }
 

@@ -167,6 +167,9 @@ WordTable::rankingOrder(const std::function<void()>& betweenParts) const {
                   before);
         pause();
     }
+    if (n <= kRankingPart) {
+        return order; // one part: sorted already
+    }
     std::vector<SlotIndex> merged(n);
     for (std::size_t width = kRankingPart; width < n; width *= 2) {
         std::size_t written = 0;
