@@ -154,7 +154,7 @@ std::size_t NextTagBracket(std::string_view line, std::size_t from, bool withOpe
 }
 
 MarkupScanner::MarkupScanner(RunHost& host, WordAcceptor& acceptor)
-    : host_(host), acceptor_(acceptor) {
+    : host_(host), settings_(host.settings()), acceptor_(acceptor) {
     state_.fontStack.reserve(17);
 }
 
@@ -177,11 +177,11 @@ bool MarkupScanner::startsAt(std::string_view text) const {
 }
 
 int MarkupScanner::tableWeight() const {
-    return host_.settings().tableWeight;
+    return settings_.tableWeight;
 }
 
 float MarkupScanner::occurrenceWeight() const {
-    const AnalysisSettings& settings = host_.settings();
+    const AnalysisSettings& settings = settings_;
     float base = 0.0f;
     if (state_.inTitle) {
         base = 48.0f;
@@ -474,7 +474,7 @@ void MarkupScanner::readMetaTag() {
     if (searches_.occursWithoutSpaces("name=\"description\"", pos_)) {
         contentFlag = &state_.inDescription;
     } else if (searches_.occursWithoutSpaces("name=\"keywords\"", pos_) &&
-               host_.settings().existingKeywordsWeight > 0) {
+               settings_.existingKeywordsWeight > 0) {
         contentFlag = &state_.inKeywords;
     }
     if (contentFlag != nullptr) {

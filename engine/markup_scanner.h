@@ -9,6 +9,7 @@ namespace orvanta {
 
 class RunHost;
 class WordAcceptor;
+struct AnalysisSettings;
 
 // Where in the document the scanner stands. Carries from line to line within a run.
 struct ScannerState {
@@ -92,6 +93,7 @@ private:
     int tableWeight() const;
 
     RunHost& host_;
+    const AnalysisSettings& settings_; // the host's, read at every use
     WordAcceptor& acceptor_;
     ScannerState state_;
     std::string_view line_;

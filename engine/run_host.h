@@ -8,12 +8,15 @@ namespace orvanta {
 struct AnalysisSettings;
 class IgnoreList;
 
-// Everything an analysis run needs from whoever drives it. The run reads settings() and
-// ignoreList() afresh at every use, so a host may change them while a run is under way.
+// Everything an analysis run needs from whoever drives it. The run reads the settings and the
+// ignore list afresh at every use, so a host may change them while a run is under way.
 class RunHost {
 public:
     virtual ~RunHost() = default;
 
+    // The same two objects for the whole run: the run asks for them once and keeps reading them
+    // (a call for every word would cost more than the test it serves). A host changes them in
+    // place.
     virtual const AnalysisSettings& settings() const = 0;
     virtual const IgnoreList& ignoreList() const = 0;
 

@@ -43,11 +43,11 @@ std::uint8_t WordVerdict(std::string_view word, PageLanguage language) {
 
 // The short-word option and the length limit.
 bool PassesLengthTests(std::string_view word, const AnalysisSettings& settings) {
-    const auto length = static_cast<std::int64_t>(word.size());
-    if (settings.ignoreShortWords && length <= settings.shortWordSize) {
+    if (word.size() > static_cast<std::size_t>(kMaxWordLength)) {
         return false;
     }
-    return length <= kMaxWordLength;
+    return !settings.ignoreShortWords ||
+           static_cast<std::int64_t>(word.size()) > settings.shortWordSize;
 }
 
 // The tests that read the options and the ignore list, given the word's verdict.
@@ -67,9 +67,12 @@ bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
            PassesOptionTests(word, WordVerdict(word, language), settings, ignore);
 }
 
+WordAcceptor::WordAcceptor(RunHost& host, WordTable& table, PageLanguage language)
+    : host_(host), settings_(host.settings()), ignore_(host.ignoreList()), table_(table),
+      language_(language) {}
+
 bool WordAcceptor::passes(std::string_view word, WordTable::TextId& id) {
-    const AnalysisSettings& settings = host_.settings();
-    if (!PassesLengthTests(word, settings)) {
+    if (!PassesLengthTests(word, settings_)) {
         return false;
     }
     bool isNew = false;
@@ -78,7 +81,7 @@ bool WordAcceptor::passes(std::string_view word, WordTable::TextId& id) {
     if (isNew) {
         verdict = WordVerdict(word, language_);
     }
-    return PassesOptionTests(word, verdict, settings, host_.ignoreList());
+    return PassesOptionTests(word, verdict, settings_, ignore_);
 }
 
 void WordAcceptor::acceptWord(std::string_view word, const MarkupScanner& scanner) {

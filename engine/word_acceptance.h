@@ -26,18 +26,19 @@ bool PassesWordTests(std::string_view word, const AnalysisSettings& settings,
 // The page's language is fixed for the run.
 class WordAcceptor {
 public:
-    WordAcceptor(RunHost& host, WordTable& table, PageLanguage language = PageLanguage::None)
-        : host_(host), table_(table), language_(language) {}
+    WordAcceptor(RunHost& host, WordTable& table, PageLanguage language = PageLanguage::None);
 
     void acceptWord(std::string_view word, const MarkupScanner& scanner);
 
 private:
     // The tests; id is set to the word's text id once the length tests pass. What the tests
     // that depend on the word alone said is kept in the table's marks of the text, so a repeated
-    // word skips the list searches; settings and the ignore list are read every time.
+    // word skips the list searches; the settings and the ignore list are read every time.
     bool passes(std::string_view word, WordTable::TextId& id);
 
     RunHost& host_;
+    const AnalysisSettings& settings_; // the host's, read at every use
+    const IgnoreList& ignore_;
     WordTable& table_;
     PageLanguage language_;
 };
