@@ -26,9 +26,10 @@ PageLanguage VotePageLanguage(const std::string& path) {
         return PageLanguage::None;
     }
     PageLanguageVote vote;
-    std::string raw;
+    std::string_view raw;
+    std::string rawStorage;
     std::string line;
-    while (reader.nextUndecoded(raw)) {
+    while (reader.nextUndecoded(raw, rawStorage)) {
         if (PrepareLine(raw, line, reader.lineDecoder())) {
             vote.addPreparedLine(line);
         }

@@ -155,16 +155,18 @@ bool DocumentReader::fill() {
     return true;
 }
 
-bool DocumentReader::nextRawLine(std::string& line) {
-    line.clear();
+bool DocumentReader::nextRawLine(std::string_view& line, std::string& storage) {
+    line = {};
+    storage.clear();
     bool any = false;
     for (;;) {
         if (IsCancelled(cancel_)) {
-            line.clear();
+            storage.clear();
             return false;
         }
         if (begin_ == buffer_.size() && !fill()) {
             // A last line without a terminator still counts; an empty remainder is no line.
+            line = storage;
             return error_.empty() && any;
         }
         if (pendingLfAfterCr_) {
@@ -178,31 +180,50 @@ bool DocumentReader::nextRawLine(std::string& line) {
         const char* start = buffer_.data() + begin_;
         const std::size_t available = buffer_.size() - begin_;
         const std::size_t length = text::FindEitherByte(start, 0, available, '\r', '\n');
-        const char* stop = start + length;
-        if (line.size() + length > maxLineBytes_) {
+        if (storage.size() + length > maxLineBytes_) {
             error_ = LineTooLongError(lineNumber_ + 1, maxLineBytes_);
-            line.clear();
+            storage.clear();
             return false;
         }
-        line.append(start, length);
         if (length == available) {
+            // The line goes on in the next piece: it is gathered in storage.
+            storage.append(start, length);
             begin_ = buffer_.size();
             continue;
         }
         begin_ += length + 1;
         ++lineNumber_;
         // The LF of a CR LF pair may come with the next piece.
-        pendingLfAfterCr_ = *stop == '\r';
+        pendingLfAfterCr_ = start[length] == '\r';
+        if (storage.empty()) {
+            line = std::string_view(start, length);
+        } else {
+            storage.append(start, length);
+            line = storage;
+        }
         return true;
     }
 }
 
-bool DocumentReader::nextUndecoded(std::string& line) {
+bool DocumentReader::nextUndecoded(std::string_view& line, std::string& storage) {
     if (file_ == nullptr || !error_.empty()) {
+        line = {};
+        storage.clear();
+        return false;
+    }
+    return nextRawLine(line, storage);
+}
+
+bool DocumentReader::nextUndecoded(std::string& line) {
+    std::string_view view;
+    if (!nextUndecoded(view, line)) {
         line.clear();
         return false;
     }
-    return nextRawLine(line);
+    if (view.data() != line.data()) {
+        line.assign(view);
+    }
+    return true;
 }
 
 const text::LineDecoder& DocumentReader::lineDecoder() const {

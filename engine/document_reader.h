@@ -44,6 +44,9 @@ public:
     // UTF-8. Lets a caller decode straight into its own buffer, so that a huge line is not held
     // once encoded and twice decoded.
     bool nextUndecoded(std::string& line);
+    // As nextUndecoded(line), without copying: line views the reader's own buffer, or storage
+    // when the line spans two pieces of the file. The view is valid until the next call.
+    bool nextUndecoded(std::string_view& line, std::string& storage);
     // Turns a line of nextUndecoded() into UTF-8: the declared legacy encoding, otherwise UTF-8
     // when valid and Windows-1252 when not (lines of a UTF-16 page are UTF-8 already).
     const text::LineDecoder& lineDecoder() const;
@@ -63,7 +66,7 @@ private:
     bool readHead(std::string& head);
     bool startDecoding(std::string& head);
     bool fill();
-    bool nextRawLine(std::string& line);
+    bool nextRawLine(std::string_view& line, std::string& storage);
 
     std::FILE* file_ = nullptr;
     std::size_t bytesLeft_ = 0;

@@ -18,8 +18,10 @@ namespace {
 
 // Prepared lines travel between the threads in batches of about this size.
 constexpr std::size_t kBatchBytes = std::size_t{64} << 10;
-// The reading thread waits while this much prepared text is handed over and not given back.
-constexpr std::size_t kAheadBytes = 16 * kBatchBytes;
+// The reading thread waits while this much prepared text (8 MB) is handed over and not given
+// back. Both threads work at about the same speed, each faster than the other on some stretches
+// of a page; the more the reader may bank, the less often the scanner waits for it.
+constexpr std::size_t kAheadBytes = 128 * kBatchBytes;
 // Buffers above this capacity are freed after use rather than kept for the next line.
 constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
 // Data written by one thread and read by the other at every line is kept this far apart.
@@ -55,8 +57,9 @@ public:
 
     bool next(std::string_view& line, const std::function<void()>& /*whileWaiting*/,
               std::string& error) override {
-        while (reader_->nextUndecoded(raw_)) {
-            if (PrepareLine(raw_, line_, reader_->lineDecoder())) {
+        std::string_view raw;
+        while (reader_->nextUndecoded(raw, rawStorage_)) {
+            if (PrepareLine(raw, line_, reader_->lineDecoder())) {
                 line = line_;
                 return true;
             }
@@ -67,7 +70,7 @@ public:
 
 private:
     std::unique_ptr<DocumentReader> reader_;
-    std::string raw_;
+    std::string rawStorage_;
     std::string line_;
 };
 
@@ -150,12 +153,13 @@ void PreparedLines::ThreadSource::run() {
 }
 
 void PreparedLines::ThreadSource::readLines() {
-    std::string raw;
+    std::string_view raw;
+    std::string rawStorage;
     std::string line;
     std::unique_ptr<Batch> batch = spareBatch();
-    while (!cancel_ && reader_->nextUndecoded(raw)) {
+    while (!cancel_ && reader_->nextUndecoded(raw, rawStorage)) {
         const bool prepared = PrepareLine(raw, line, reader_->lineDecoder(), &cancel_);
-        ReleaseIfHuge(raw);
+        ReleaseIfHuge(rawStorage);
         if (!prepared) {
             continue;
         }

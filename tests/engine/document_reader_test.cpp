@@ -110,6 +110,28 @@ TEST(DocumentReader, LongUtf16FileSplitsAcrossChunks) {
     EXPECT_EQ(lines.back(), "wört");
 }
 
+// Lines of many lengths with every kind of line end, over several pieces of the file: the lines
+// given as views (of the reader's buffer, or of the storage when a line spans two pieces) are
+// the lines split by hand, a CR LF pair cut by a piece's end included.
+TEST(DocumentReader, LinesAsViewsAcrossPieces) {
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    std::string bytes;
+    Strings expected;
+    for (int i = 0; bytes.size() < 400000; ++i) {
+        expected.push_back(std::string(static_cast<std::size_t>((i * 7919) % 3001), 'a' + i % 26));
+        bytes += expected.back() + ends[i % 3];
+    }
+    DocumentReader reader;
+    ASSERT_TRUE(reader.open(testing::WriteTempFile(bytes)));
+    Strings lines;
+    std::string storage;
+    for (std::string_view line; reader.nextUndecoded(line, storage);) {
+        lines.emplace_back(line);
+    }
+    EXPECT_EQ(reader.error(), "");
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(DocumentReader, ByteLimitReadsTheStartAsIfItWereTheWholeFile) {
     EXPECT_EQ(ReadLines("alpha\nbeta\ngamma", 8), (Strings{"alpha", "be"}));
     EXPECT_EQ(ReadLines("<meta charset=koi8-r>\n\xE4\xC1 \xE4\xC1", 24),
