@@ -59,28 +59,53 @@ std::size_t WordHash::operator()(std::string_view word) const noexcept {
     return static_cast<std::size_t>(h);
 }
 
+namespace {
+
+// The first up-to-eight bytes of a text as one number: for a given length, two texts of up to
+// eight bytes are the same exactly when these are.
+std::uint64_t WordHead(const char* p, std::size_t n) {
+    if (n >= 8) {
+        return Load8(p);
+    }
+    return TailChunk(p, n);
+}
+
+// Whether the bytes after the first eight are the same, for two texts of length n.
+bool SameAfterHead(const char* a, const char* b, std::size_t n) {
+    if (n <= 8) {
+        return true;
+    }
+    if (n <= 16) {
+        return Load8(a + n - 8) == Load8(b + n - 8);
+    }
+    return std::memcmp(a + 8, b + 8, n - 8) == 0;
+}
+
+} // namespace
+
 bool SameWord(std::string_view a, std::string_view b) noexcept {
     const std::size_t n = a.size();
-    if (n != b.size()) {
-        return false;
-    }
-    if (n > 16) {
-        return std::memcmp(a.data(), b.data(), n) == 0;
-    }
-    // Up to sixteen bytes: the first and the last eight (or fewer) bytes cover the text.
-    if (n > 8 && Load8(a.data()) != Load8(b.data())) {
-        return false;
-    }
-    return TailChunk(a.data(), n) == TailChunk(b.data(), n);
+    return n == b.size() && WordHead(a.data(), n) == WordHead(b.data(), n) &&
+           SameAfterHead(a.data(), b.data(), n);
+}
+
+TextIndex::Probe TextIndex::MakeProbe(std::string_view text) noexcept {
+    return Probe{text, WordHead(text.data(), text.size()), WordHash{}(text)};
+}
+
+bool TextIndex::Matches(const Probe& probe, const Key& key) noexcept {
+    const std::size_t n = probe.text.size();
+    return key.size == n && key.head == probe.head && SameAfterHead(probe.text.data(), key.text, n);
 }
 
 TextIndex::Id TextIndex::find(std::string_view text) const {
-    const auto found = current_.find(text);
+    const Probe probe = MakeProbe(text);
+    const auto found = current_.find(probe);
     if (found != current_.end()) {
         return found->id;
     }
     if (!previous_.empty()) {
-        const auto old = previous_.find(text);
+        const auto old = previous_.find(probe);
         if (old != previous_.end()) {
             return old->id;
         }
@@ -99,7 +124,9 @@ void TextIndex::insert(std::string_view text, Id id) {
         next_ = previous_.begin();
         moveSomeOver();
     }
-    current_.insert(Key{text, WordHash{}(text), id});
+    const Probe probe = MakeProbe(text);
+    current_.insert(
+        Key{probe.head, text.data(), static_cast<std::uint32_t>(text.size()), id, probe.hash});
 }
 
 void TextIndex::moveSomeOver() {

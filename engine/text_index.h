@@ -25,30 +25,38 @@ public:
     static constexpr Id kNone = static_cast<Id>(-1);
 
     Id find(std::string_view text) const;
-    // text must not be in the index yet.
+    // text must not be in the index yet, and is shorter than 4 GB.
     void insert(std::string_view text, Id id);
 
 private:
+    // A stored text. Its first bytes are kept beside it, so that most look-ups (words of up to
+    // eight bytes, and any text whose first bytes differ) never read the text itself.
     struct Key {
-        std::string_view text;
-        std::size_t hash = 0; // kept, so that moving to a larger table reads no text
+        std::uint64_t head = 0;
+        const char* text = nullptr;
+        std::uint32_t size = 0;
         Id id = 0;
+        std::size_t hash = 0; // kept, so that moving to a larger table reads no text
+    };
+    // A text being looked up, with its head and hash worked out once.
+    struct Probe {
+        std::string_view text;
+        std::uint64_t head = 0;
+        std::size_t hash = 0;
     };
     struct KeyHash {
         using is_transparent = void;
         std::size_t operator()(const Key& key) const noexcept { return key.hash; }
-        std::size_t operator()(std::string_view text) const noexcept { return WordHash{}(text); }
+        std::size_t operator()(const Probe& probe) const noexcept { return probe.hash; }
     };
     struct KeyEqual {
         using is_transparent = void;
         bool operator()(const Key& a, const Key& b) const noexcept { return a.id == b.id; }
-        bool operator()(std::string_view a, const Key& b) const noexcept {
-            return SameWord(a, b.text);
-        }
-        bool operator()(const Key& a, std::string_view b) const noexcept {
-            return SameWord(a.text, b);
-        }
+        bool operator()(const Probe& a, const Key& b) const noexcept { return Matches(a, b); }
+        bool operator()(const Key& a, const Probe& b) const noexcept { return Matches(b, a); }
     };
+    static Probe MakeProbe(std::string_view text) noexcept;
+    static bool Matches(const Probe& probe, const Key& key) noexcept;
     using Table = boost::unordered_flat_set<Key, KeyHash, KeyEqual>;
 
     void moveSomeOver();
