@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace orvanta {
 namespace {
@@ -162,11 +163,10 @@ bool RanksBefore(const RankKey& a, const RankKey& b) {
     return a.stamp < b.stamp;
 }
 
-// Merges the sorted runs of width keys of from into to, in rounds, calling pause() after every
+// Merges the sorted runs of width keys of from[0, n) into to, calling pause() after every
 // kRankingPart keys merged.
-void MergeRuns(std::vector<RankKey>& from, std::vector<RankKey>& to, std::size_t width,
+void MergeRuns(const RankKey* from, RankKey* to, std::size_t n, std::size_t width,
                const std::function<void()>& pause) {
-    const std::size_t n = from.size();
     std::size_t written = 0;
     for (std::size_t begin = 0; begin < n; begin += 2 * width) {
         const std::size_t middle = std::min(n, begin + width);
@@ -191,33 +191,43 @@ void MergeRuns(std::vector<RankKey>& from, std::vector<RankKey>& to, std::size_t
 std::vector<WordTable::SlotIndex>
 WordTable::rankingOrder(const std::function<void()>& betweenParts) const {
     const std::size_t n = slots_.size();
-    std::vector<RankKey> keys(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const Slot& slot = slots_[static_cast<SlotIndex>(i)];
-        keys[i] = RankKey{slot.keyValue, static_cast<SlotIndex>(i), slot.stamp};
-    }
     const std::function<void()> pause = [&betweenParts] {
         if (betweenParts) {
             betweenParts();
         }
     };
+    // Left unwritten when made: the first touch of a page takes time, and with millions of words
+    // it would be one long pause.
+    auto keys = std::make_unique_for_overwrite<RankKey[]>(n);
     for (std::size_t begin = 0; begin < n; begin += kRankingPart) {
-        std::sort(keys.begin() + static_cast<std::ptrdiff_t>(begin),
-                  keys.begin() + static_cast<std::ptrdiff_t>(std::min(n, begin + kRankingPart)),
-                  RanksBefore);
+        const std::size_t end = std::min(n, begin + kRankingPart);
+        for (std::size_t i = begin; i < end; ++i) {
+            const Slot& slot = slots_[static_cast<SlotIndex>(i)];
+            keys[i] = RankKey{slot.keyValue, static_cast<SlotIndex>(i), slot.stamp};
+        }
+        std::sort(keys.get() + begin, keys.get() + end, RanksBefore);
         pause();
     }
     if (n > kRankingPart) {
-        std::vector<RankKey> merged(n);
+        auto merged = std::make_unique_for_overwrite<RankKey[]>(n);
         for (std::size_t width = kRankingPart; width < n; width *= 2) {
-            MergeRuns(keys, merged, width, pause);
+            MergeRuns(keys.get(), merged.get(), n, width, pause);
             keys.swap(merged);
         }
+        // Giving millions of keys back takes a moment too.
+        merged.reset();
+        pause();
     }
-    std::vector<SlotIndex> order(n);
+    std::vector<SlotIndex> order;
+    order.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
-        order[i] = keys[i].slot;
+        order.push_back(keys[i].slot);
+        if (order.size() % kRankingPart == 0) {
+            pause();
+        }
     }
+    keys.reset();
+    pause();
     return order;
 }
 
