@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
+#include <numeric>
 
 namespace orvanta {
 namespace {
@@ -147,87 +147,47 @@ std::vector<WordEntry> WordTable::ranked(const std::function<void()>& betweenPar
     return out;
 }
 
-namespace {
-
-// What ranking compares of a slot, side by side, so that sorting reads one small array.
-struct RankKey {
-    float keyValue;
-    std::uint32_t slot; // the slot's index in the table
-    std::uint64_t stamp;
-};
-
-bool RanksBefore(const RankKey& a, const RankKey& b) {
-    if (a.keyValue != b.keyValue) {
-        return a.keyValue > b.keyValue;
-    }
-    return a.stamp < b.stamp;
-}
-
-// Merges the sorted runs of width keys of from[0, n) into to, calling pause() after every
-// kRankingPart keys merged.
-void MergeRuns(const RankKey* from, RankKey* to, std::size_t n, std::size_t width,
-               const std::function<void()>& pause) {
-    std::size_t written = 0;
-    for (std::size_t begin = 0; begin < n; begin += 2 * width) {
-        const std::size_t middle = std::min(n, begin + width);
-        const std::size_t end = std::min(n, begin + 2 * width);
-        std::size_t a = begin;
-        std::size_t b = middle;
-        while (a < middle || b < end) {
-            const bool takeB = a == middle || (b < end && RanksBefore(from[b], from[a]));
-            to[written++] = takeB ? from[b++] : from[a++];
-            if (written % kRankingPart == 0) {
-                pause();
-            }
-        }
-    }
-}
-
-} // namespace
-
 // The slots in ranking order: parts of kRankingPart slots sorted one by one, then merged in
 // rounds, with betweenParts() called after every kRankingPart slots sorted or merged. The order
 // is total (no two slots share a stamp), so this gives what one sort would.
 std::vector<WordTable::SlotIndex>
 WordTable::rankingOrder(const std::function<void()>& betweenParts) const {
     const std::size_t n = slots_.size();
-    const std::function<void()> pause = [&betweenParts] {
+    std::vector<SlotIndex> order(n);
+    std::iota(order.begin(), order.end(), SlotIndex{0});
+    const auto before = [this](SlotIndex a, SlotIndex b) { return ranksBefore(a, b); };
+    const auto pause = [&betweenParts] {
         if (betweenParts) {
             betweenParts();
         }
     };
-    // Left unwritten when made: the first touch of a page takes time, and with millions of words
-    // it would be one long pause.
-    auto keys = std::make_unique_for_overwrite<RankKey[]>(n);
     for (std::size_t begin = 0; begin < n; begin += kRankingPart) {
-        const std::size_t end = std::min(n, begin + kRankingPart);
-        for (std::size_t i = begin; i < end; ++i) {
-            const Slot& slot = slots_[static_cast<SlotIndex>(i)];
-            keys[i] = RankKey{slot.keyValue, static_cast<SlotIndex>(i), slot.stamp};
-        }
-        std::sort(keys.get() + begin, keys.get() + end, RanksBefore);
+        std::sort(order.begin() + static_cast<std::ptrdiff_t>(begin),
+                  order.begin() + static_cast<std::ptrdiff_t>(std::min(n, begin + kRankingPart)),
+                  before);
         pause();
     }
-    if (n > kRankingPart) {
-        auto merged = std::make_unique_for_overwrite<RankKey[]>(n);
-        for (std::size_t width = kRankingPart; width < n; width *= 2) {
-            MergeRuns(keys.get(), merged.get(), n, width, pause);
-            keys.swap(merged);
-        }
-        // Giving millions of keys back takes a moment too.
-        merged.reset();
-        pause();
+    if (n <= kRankingPart) {
+        return order; // one part: sorted already
     }
-    std::vector<SlotIndex> order;
-    order.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        order.push_back(keys[i].slot);
-        if (order.size() % kRankingPart == 0) {
-            pause();
+    std::vector<SlotIndex> merged(n);
+    for (std::size_t width = kRankingPart; width < n; width *= 2) {
+        std::size_t written = 0;
+        for (std::size_t begin = 0; begin < n; begin += 2 * width) {
+            const std::size_t middle = std::min(n, begin + width);
+            const std::size_t end = std::min(n, begin + 2 * width);
+            std::size_t a = begin;
+            std::size_t b = middle;
+            while (a < middle || b < end) {
+                const bool takeB = a == middle || (b < end && before(order[b], order[a]));
+                merged[written++] = takeB ? order[b++] : order[a++];
+                if (written % kRankingPart == 0) {
+                    pause();
+                }
+            }
         }
+        order.swap(merged);
     }
-    keys.reset();
-    pause();
     return order;
 }
 
