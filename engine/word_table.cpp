@@ -147,6 +147,25 @@ std::vector<WordEntry> WordTable::ranked(const std::function<void()>& betweenPar
     return out;
 }
 
+namespace {
+
+// What ranking compares of a slot.
+struct RankKey {
+    float keyValue;
+    std::uint32_t slot;
+    std::uint64_t stamp;
+};
+
+// The same order as WordTable::ranksBefore.
+bool RanksBefore(const RankKey& a, const RankKey& b) {
+    if (a.keyValue != b.keyValue) {
+        return a.keyValue > b.keyValue;
+    }
+    return a.stamp < b.stamp;
+}
+
+} // namespace
+
 // The slots in ranking order: parts of kRankingPart slots sorted one by one, then merged in
 // rounds, with betweenParts() called after every kRankingPart slots sorted or merged. The order
 // is total (no two slots share a stamp), so this gives what one sort would.
@@ -161,10 +180,21 @@ WordTable::rankingOrder(const std::function<void()>& betweenParts) const {
             betweenParts();
         }
     };
+    // A part is sorted by copies of the compared values side by side, which is quicker than
+    // following every index into the table.
+    std::vector<RankKey> keys;
+    keys.reserve(std::min(n, kRankingPart));
     for (std::size_t begin = 0; begin < n; begin += kRankingPart) {
-        std::sort(order.begin() + static_cast<std::ptrdiff_t>(begin),
-                  order.begin() + static_cast<std::ptrdiff_t>(std::min(n, begin + kRankingPart)),
-                  before);
+        const std::size_t end = std::min(n, begin + kRankingPart);
+        keys.clear();
+        for (std::size_t i = begin; i < end; ++i) {
+            const Slot& slot = slots_[order[i]];
+            keys.push_back(RankKey{slot.keyValue, order[i], slot.stamp});
+        }
+        std::sort(keys.begin(), keys.end(), RanksBefore);
+        for (std::size_t i = begin; i < end; ++i) {
+            order[i] = keys[i - begin].slot;
+        }
         pause();
     }
     if (n <= kRankingPart) {
