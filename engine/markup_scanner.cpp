@@ -315,6 +315,10 @@ bool MarkupScanner::followTables() {
     if (at(pos_) != '<') {
         return true;
     }
+    const int next = at(pos_ + 1);
+    if (next != kTableStart[1] && next != kTableEnd[1]) {
+        return true;
+    }
     if (startsAt(kTableStart)) {
         if (tableWeight() > 0) {
             ++state_.tableDepth;
@@ -445,16 +449,18 @@ bool MarkupScanner::openNestedTag() {
     if (pos_ >= line_.size()) {
         return false;
     }
-    if (startsAt("meta ")) {
+    // Most tags are none of the three: their first letter rules them out.
+    const char first = line_[pos_];
+    if (first == 'm' && startsAt("meta ")) {
         readMetaTag();
         state_.inTag = false;
         return false;
     }
-    if (startsAt("font ")) {
+    if (first == 'f' && startsAt("font ")) {
         readFontTag();
         return state_.inTag;
     }
-    if (startsAt("/font")) {
+    if (first == '/' && startsAt("/font")) {
         closeFontTag();
         --state_.tagDepth;
         state_.inTag = false;
