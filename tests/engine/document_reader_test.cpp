@@ -110,6 +110,18 @@ TEST(DocumentReader, LongUtf16FileSplitsAcrossChunks) {
     EXPECT_EQ(lines.back(), "wört");
 }
 
+TEST(DocumentReader, EndsLinesAtCrLfCrOrLf) {
+    EXPECT_EQ(ReadLines("a\r\nb\rc\nd"), (Strings{"a", "b", "c", "d"}));
+    EXPECT_EQ(ReadLines("a\n\rb"), (Strings{"a", "", "b"})); // LF then CR is two line ends
+    EXPECT_EQ(ReadLines("a\r\r\nb\r\n"), (Strings{"a", "", "b"}));
+    EXPECT_EQ(ReadLines(""), Strings{});
+    // The byte order mark is dropped at the very start only.
+    EXPECT_EQ(ReadLines("\xEF\xBB\xBF"
+                        "a\n\xEF\xBB\xBF"),
+              (Strings{"a", "\xEF\xBB\xBF"}));
+    EXPECT_EQ(ReadLines("\xEF\xBB"), Strings{"\xEF\xBB"});
+}
+
 // Lines of many lengths with every kind of line end, over several pieces of the file: the lines
 // given as views (of the reader's buffer, or of the storage when a line spans two pieces) are
 // the lines split by hand, a CR LF pair cut by a piece's end included.

@@ -1,7 +1,6 @@
 // Pages and files a hostile but fair user may give: each ends with a result or a reason, at once.
 #include "engine/document_reader.h"
 #include "engine/existing_keywords.h"
-#include "engine/line_reader.h"
 #include "engine/meta_tag_composer.h"
 #include "test_support.h"
 
@@ -137,7 +136,7 @@ TEST(HostilePages, AFileWithoutReadPermissionGivesTheSystemsReason) {
 TEST(HostilePages, ALineLongerThanTheBoundIsReported) {
     const std::string page =
         testing::WriteTempFile("short\r\nshort\r\n" + std::string(5000, 'x') + "\nafter\n");
-    LineReader lines;
+    DocumentReader lines;
     lines.setMaxLineBytes(4096);
     ASSERT_TRUE(lines.open(page));
     std::string line;

@@ -1,48 +1,16 @@
 #include "engine/line_preparation.h"
-#include "engine/line_reader.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace orvanta {
 namespace {
-
-using Strings = std::vector<std::string>;
-
-Strings Lines(const std::string& bytes) {
-    LineReader reader;
-    EXPECT_TRUE(reader.open(testing::WriteTempFile(bytes)));
-    Strings lines;
-    for (std::string line; reader.next(line);) {
-        lines.push_back(line);
-    }
-    EXPECT_EQ(reader.error(), "");
-    return lines;
-}
 
 std::string Prepared(std::string_view raw) {
     std::string line = "untouched";
     EXPECT_TRUE(PrepareLine(raw, line)) << raw;
     return line;
-}
-
-TEST(LineReader, EndsLinesAtCrLfCrOrLfAtAnyLength) {
-    EXPECT_EQ(Lines("a\r\nb\rc\nd"), (Strings{"a", "b", "c", "d"}));
-    EXPECT_EQ(Lines("a\n\rb"), (Strings{"a", "", "b"})); // LF then CR is two line ends
-    EXPECT_EQ(Lines("a\r\r\nb\r\n"), (Strings{"a", "", "b"}));
-    EXPECT_EQ(Lines(""), Strings{});
-    // The byte order mark is dropped at the very start only.
-    EXPECT_EQ(Lines("\xEF\xBB\xBF"
-                    "a\n\xEF\xBB\xBF"),
-              (Strings{"a", "\xEF\xBB\xBF"}));
-    EXPECT_EQ(Lines("\xEF\xBB"), Strings{"\xEF\xBB"});
-    // Long lines, and a CR LF split across two reads.
-    for (std::size_t n : {4095u, 4096u, 65536u, 300000u}) {
-        const std::string line(n, 'y');
-        EXPECT_EQ(Lines(line + "\r\n" + line + "\r"), (Strings{line, line})) << n;
-    }
 }
 
 TEST(PrepareLine, SkipsLinesThatAreOnlySpaces) {
