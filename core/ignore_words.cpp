@@ -1,5 +1,6 @@
 #include "core/ignore_words.h"
 
+#include "util/nfc.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
@@ -8,6 +9,7 @@ namespace orvanta::core {
 
 WordsToIgnoreNormalised NormaliseWordsToIgnore(std::string_view boxText) {
     std::u32string text = text::FromHostText(boxText);
+    text::ToNfcInPlace(text);
     text::LowerCaseInPlace(text);
     text = std::u32string(text::TrimSpaces(text));
     if (!text.empty()) {

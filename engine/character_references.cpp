@@ -1,5 +1,7 @@
 #include "engine/character_references.h"
 
+#include "util/letter_classes.h"
+#include "util/text_codec.h"
 #include "util/unicode_lower.h"
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace {
 
 struct NamedReference {
     std::string_view name; // lower case, without "&" and ";"
-    std::string_view replacement;
+    char32_t character;    // lower case; 0 for a name that stands for two characters or more
 };
 
 constexpr NamedReference kNamedReferences[] = {
@@ -27,7 +29,21 @@ constexpr std::size_t LongestName() {
 }
 constexpr std::size_t kLongestName = LongestName();
 
-constexpr std::string_view kSpace = " ";
+// The pass works in place: no character, written in UTF-8, is longer than its reference.
+constexpr bool EveryNameFitsItsCharacter() {
+    for (const NamedReference& r : kNamedReferences) {
+        const std::size_t utf8 = r.character < 0x80      ? 1
+                                 : r.character < 0x800   ? 2
+                                 : r.character < 0x10000 ? 3
+                                                         : 4;
+        if (r.name.size() + 2 < utf8) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryNameFitsItsCharacter());
+
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kBeyondUnicode = 0x110000;
 
@@ -39,17 +55,29 @@ constexpr std::string_view kFoldedLatin1[] = {
 };
 static_assert(std::size(kFoldedLatin1) == 0xFF - 0xDF + 1);
 
-std::string_view ReplacementForCodePoint(char32_t c) {
+// What replaces a reference: a letter (of any script) as itself, lower-cased (the accented
+// letters already folded), anything else as one space. Never longer than the shortest reference
+// to the character ("&mu;", "&#1046;"), so the pass can work in place.
+struct Replacement {
+    char bytes[4] = {' '};
+    std::size_t size = 1;
+
+    std::string_view utf8() const { return {bytes, size}; }
+};
+
+Replacement ReplacementForCodePoint(char32_t c) {
     const char32_t lower = text::SimpleLowerCase(c);
+    Replacement r;
     if (lower >= U'a' && lower <= U'z') {
-        static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz";
-        return kLetters.substr(lower - U'a', 1);
-    }
-    if (lower >= 0xDF && lower <= 0xFF) {
+        r.bytes[0] = static_cast<char>(lower);
+    } else if (lower >= 0xDF && lower <= 0xFF && !kFoldedLatin1[lower - 0xDF].empty()) {
         const std::string_view folded = kFoldedLatin1[lower - 0xDF];
-        return folded.empty() ? kSpace : folded;
+        r.size = folded.copy(r.bytes, folded.size());
+    } else if (lower >= 0x80 &&
+               (text::LetterClass(lower) & (text::kWordCharacter | text::kOtherLatinLetter)) != 0) {
+        r.size = text::EncodeUtf8(lower, r.bytes);
     }
-    return kSpace;
+    return r;
 }
 
 template <typename Char> bool IsNameCharacter(Char c) {
@@ -73,7 +101,7 @@ template <typename Char> int DecimalValue(Char c) {
 // A reference found at some "&": how many characters it spans and what replaces it.
 struct Match {
     std::size_t length = 0; // 0: no reference starts here
-    std::string_view replacement;
+    char32_t character = 0; // what it stands for, lower-cased; 0 for two characters or more
 };
 
 // "&#" digits ";" or "&#x" hex digits ";", starting at `start` (the "&").
@@ -98,12 +126,13 @@ template <typename Char> Match MatchNumeric(const Char* s, std::size_t start, st
         return {};
     }
     const bool invalid = value == 0 || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF;
-    return {i + 1 - start, ReplacementForCodePoint(invalid ? kReplacementCharacter : value)};
+    return {i + 1 - start, invalid ? kReplacementCharacter : value};
 }
 
-template <typename Char> std::string_view LookUpName(const Char* name, std::size_t length) {
+// The table's entry for a name; nullptr when it has none.
+template <typename Char> const NamedReference* LookUpName(const Char* name, std::size_t length) {
     if (length > kLongestName) {
-        return {};
+        return nullptr;
     }
     char key[kLongestName];
     for (std::size_t k = 0; k < length; ++k) {
@@ -114,7 +143,7 @@ template <typename Char> std::string_view LookUpName(const Char* name, std::size
     const auto* it =
         std::lower_bound(std::begin(kNamedReferences), end, wanted,
                          [](const NamedReference& r, std::string_view w) { return r.name < w; });
-    return (it != end && it->name == wanted) ? it->replacement : std::string_view{};
+    return (it != end && it->name == wanted) ? it : nullptr;
 }
 
 // "&" name ";" with the name in the table, starting at `start` (the "&").
@@ -127,11 +156,11 @@ template <typename Char> Match MatchNamed(const Char* s, std::size_t start, std:
     if (nameLength == 0 || i == size || s[i] != ';') {
         return {};
     }
-    const std::string_view replacement = LookUpName(s + start + 1, nameLength);
-    if (replacement.empty()) {
+    const NamedReference* reference = LookUpName(s + start + 1, nameLength);
+    if (reference == nullptr) {
         return {};
     }
-    return {i + 1 - start, replacement};
+    return {i + 1 - start, reference->character};
 }
 
 template <typename Char> Match MatchReference(const Char* s, std::size_t start, std::size_t size) {
@@ -150,24 +179,41 @@ std::size_t FindAmpersand(const char32_t* s, std::size_t from, std::size_t size)
     return static_cast<std::size_t>(std::find(s + from, s + size, U'&') - s);
 }
 
-template <typename String> void ReplaceInPlace(String& line) {
-    using Char = typename String::value_type;
+void WriteReplacement(char* s, std::size_t& write, char32_t character) {
+    const Replacement r = character == 0 ? Replacement{} : ReplacementForCodePoint(character);
+    for (const char c : r.utf8()) {
+        s[write++] = c;
+    }
+}
+
+void WriteReplacement(char32_t* s, std::size_t& write, char32_t character) {
+    const Replacement r = character == 0 ? Replacement{} : ReplacementForCodePoint(character);
+    if (static_cast<unsigned char>(r.bytes[0]) >= 0x80) {
+        s[write++] = text::SimpleLowerCase(character);
+        return;
+    }
+    for (const char c : r.utf8()) {
+        s[write++] = static_cast<char32_t>(c);
+    }
+}
+
+template <typename String> bool ReplaceInPlace(String& line) {
     const std::size_t size = line.size();
     std::size_t read = FindAmpersand(line.data(), 0, size);
     if (read == size) {
-        return;
+        return false;
     }
-    Char* s = line.data();
+    auto* s = line.data();
     std::size_t write = read;
+    bool replaced = false;
     while (read < size) {
         const Match match = MatchReference(s, read, size);
         if (match.length == 0) {
             s[write++] = s[read++]; // the "&" stays
         } else {
-            for (const char c : match.replacement) {
-                s[write++] = static_cast<Char>(c);
-            }
+            WriteReplacement(s, write, match.character);
             read += match.length;
+            replaced = true;
         }
         const std::size_t next = FindAmpersand(s, read, size);
         if (write != read) {
@@ -177,16 +223,17 @@ template <typename String> void ReplaceInPlace(String& line) {
         read = next;
     }
     line.resize(write);
+    return replaced;
 }
 
 } // namespace
 
-void ReplaceCharacterReferences(std::string& utf8Line) {
-    ReplaceInPlace(utf8Line);
+bool ReplaceCharacterReferences(std::string& utf8Line) {
+    return ReplaceInPlace(utf8Line);
 }
 
-void ReplaceCharacterReferences(std::u32string& line) {
-    ReplaceInPlace(line);
+bool ReplaceCharacterReferences(std::u32string& line) {
+    return ReplaceInPlace(line);
 }
 
 } // namespace orvanta

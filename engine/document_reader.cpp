@@ -3,10 +3,12 @@
 #include "engine/cancel_flag.h"
 #include "engine/input_file_open.h"
 #include "util/byte_search.h"
+#include "util/text_codec.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace orvanta {
 namespace {
@@ -15,6 +17,38 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string SystemError(int fallback) {
     return std::strerror(errno != 0 ? errno : fallback);
+}
+
+// How many of the last bytes before a cut at `cut` begin a UTF-8 character that the bytes after
+// the cut complete (0 to 3). around holds the bytes from cut - 3 (or the file's start) to cut + 3.
+std::size_t BytesOfCutCharacter(std::string_view around, std::size_t cut) {
+    for (std::size_t before = 1; before <= 3 && before <= cut; ++before) {
+        const auto lead = static_cast<unsigned char>(around[cut - before]);
+        if (lead < 0xC0) {
+            continue; // ASCII ends any character; a continuation byte: look further back
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const bool cutInside = length > before;
+        return cutInside && text::ValidUtf8SequenceLength(around, cut - before) == length ? before
+                                                                                          : 0;
+    }
+    return 0;
+}
+
+// A sample cut inside a character would make its line invalid UTF-8, and the line would be read
+// as Windows-1252: such a character is left out of the sample instead.
+std::size_t SampleEnd(std::FILE* file, std::uint64_t fileSize, std::size_t limit) {
+    if (limit >= fileSize) {
+        return limit;
+    }
+    const std::size_t from = limit >= 3 ? limit - 3 : 0;
+    char bytes[6];
+    const ssize_t got = pread(fileno(file), bytes, sizeof bytes, static_cast<off_t>(from));
+    if (got <= 0) {
+        return limit;
+    }
+    const std::string_view around(bytes, static_cast<std::size_t>(got));
+    return limit - BytesOfCutCharacter(around, limit - from);
 }
 } // namespace
 
@@ -71,6 +105,9 @@ bool DocumentReader::open(const std::string& path, std::size_t byteLimit) {
     }
     file_ = input.file;
     bytesLeft_ = static_cast<std::size_t>(std::min<std::uint64_t>(bytesLeft_, input.size));
+    if (byteLimit != kWholeFile) {
+        bytesLeft_ = SampleEnd(file_, input.size, bytesLeft_);
+    }
     std::string head;
     if (!readHead(head) || !startDecoding(head)) {
         close();

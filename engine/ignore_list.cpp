@@ -1,6 +1,8 @@
 #include "engine/ignore_list.h"
 
+#include "engine/latin_letters.h"
 #include "engine/line_preparation.h"
+#include "engine/script_words.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 
@@ -9,6 +11,7 @@ namespace orvanta {
 IgnoreList::IgnoreList(std::string_view listText) : text_(listText) {
     std::u32string folded = text::FromHostText(listText);
     FoldAccentedLetters(folded);
+    FoldOtherLatinLetters(folded);
     const std::string entries = text::ToUtf8(folded);
     std::size_t start = 0;
     while (start <= entries.size()) {
@@ -17,7 +20,9 @@ IgnoreList::IgnoreList(std::string_view listText) : text_(listText) {
             comma = entries.size();
         }
         if (comma > start) {
-            entries_.emplace(entries.substr(start, comma - start));
+            std::string entry = entries.substr(start, comma - start);
+            WriteFinalSigma(entry);
+            entries_.insert(std::move(entry));
         }
         start = comma + 1;
     }

@@ -10,8 +10,9 @@
 namespace orvanta {
 
 // The list of words the user asked to ignore, as derived when the words-to-ignore box is left.
-// Entries are kept with accented letters folded the way document text is folded, so that "café"
-// typed by the user matches "café" in a page.
+// Entries are kept with their letters folded the way document text is folded, so that "café"
+// typed by the user matches "café" in a page, and with a final σ written ς as the scanner writes
+// it.
 class IgnoreList {
 public:
     IgnoreList() = default;

@@ -2,8 +2,10 @@
 
 #include "engine/cancel_flag.h"
 #include "engine/character_references.h"
+#include "engine/latin_letters.h"
 #include "engine/long_line_preparation.h"
 #include "util/byte_search.h"
+#include "util/nfc.h"
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
 
@@ -295,8 +297,10 @@ constexpr std::size_t kCancelCheckBytes = 1 << 20;
 // Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
 // is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
-// later letter entity: the caller then takes the general way.
-bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic<bool>* cancel) {
+// later letter entity: the caller then takes the general way. nonAscii tells whether the text had
+// a character beyond ASCII.
+bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic<bool>* cancel,
+                     bool& nonAscii) {
     // Room for the sentinel too, so that appending it never copies a long line.
     line.reserve(text.size() + 1);
     line.resize(text.size());
@@ -323,6 +327,7 @@ bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic
             continue;
         }
         if (c >= 0x80) {
+            nonAscii = true;
             const std::size_t length = text::ValidUtf8SequenceLength(text, r);
             if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w)) {
                 return false;
@@ -451,6 +456,12 @@ bool LowerCasedLine(std::string_view rawBytes, std::string& line,
         line.clear();
         return false;
     }
+    std::string composed;
+    if (text::ToNfc(trimmed, composed)) {
+        line.reserve(composed.size() + 1);
+        text::LowerCaseUtf8(composed, line);
+        return true;
+    }
     if (decoded.data() != scratch.data()) {
         // Room for the sentinel too, so that appending it never copies a long line.
         line.reserve(trimmed.size() + 1);
@@ -509,13 +520,30 @@ void FoldAccentedLetters(std::u32string& text) {
     text = std::move(out);
 }
 
+namespace {
+
+// The UTF-8 way of PrepareText: true when it could take it. Text in another form than NFC is put
+// in NFC first.
+bool PrepareValidUtf8(std::string_view trimmed, std::string& line, const std::atomic<bool>* cancel,
+                      bool& nonAscii) {
+    if (!PrepareUtf8Line(trimmed, line, cancel, nonAscii)) {
+        return false;
+    }
+    std::string composed;
+    return !nonAscii || !text::ToNfc(trimmed, composed) ||
+           PrepareUtf8Line(composed, line, cancel, nonAscii);
+}
+
+} // namespace
+
 bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineDecoder& decoder,
                  const std::atomic<bool>* cancel) {
     // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
     // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
     const std::string_view trimmed = text::TrimSpaces(rawBytes);
-    const bool done =
-        decoder.keepsUtf8Lines() && !trimmed.empty() && PrepareUtf8Line(trimmed, line, cancel);
+    bool nonAscii = false;
+    const bool done = decoder.keepsUtf8Lines() && !trimmed.empty() &&
+                      PrepareValidUtf8(trimmed, line, cancel, nonAscii);
     if (!done && IsCancelled(cancel)) {
         line.clear();
         return false;
@@ -530,10 +558,14 @@ bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineD
             return false;
         }
         ReplaceFixedRows(line, rawBytes, decoder);
+        nonAscii = true;
     }
     // The references the fixed rows left, before the folding, so that "&#228;" folds like "ä".
-    ReplaceCharacterReferences(line);
-    FoldAccentedLettersUtf8(line);
+    // A line of ASCII whose references gave only ASCII has nothing to fold.
+    if (ReplaceCharacterReferences(line) || nonAscii) {
+        FoldAccentedLettersUtf8(line);
+        FoldOtherLatinLetters(line);
+    }
     return true;
 }
 

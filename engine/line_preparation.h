@@ -22,9 +22,10 @@ inline constexpr char MarkBoldOff = 12;
 inline constexpr char MarkTitleOn = 14;
 inline constexpr char MarkTitleOff = 15;
 
-// Turns one raw document line into the scanner's form, as UTF-8: decoded, lower case, trimmed of
-// spaces, entities and the marker tags replaced (then every other character reference),
-// accented letters folded, one space appended as the end sentinel. Returns false for a line that
+// Turns one raw document line into the scanner's form, as UTF-8: decoded, composed (Unicode
+// Normalization Form C), lower case, trimmed of spaces, entities and the marker tags replaced
+// (then every other character reference), accented and other Latin letters folded to a-z, one
+// space appended as the end sentinel. Returns false for a line that
 // is empty after trimming (it is skipped whole). line is overwritten; its capacity is reused from
 // line to line. When cancel is given and gets set (by another thread) while a long line is
 // prepared, the preparation ends early and returns false.

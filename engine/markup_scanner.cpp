@@ -2,8 +2,10 @@
 
 #include "engine/line_preparation.h"
 #include "engine/run_host.h"
+#include "engine/script_words.h"
 #include "engine/settings.h"
 #include "engine/word_acceptance.h"
+#include "util/letter_classes.h"
 #include "util/number_reading.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
@@ -45,11 +47,11 @@ constexpr bool IsMarker(char c) {
            (c >= MarkHeadingH6 && c <= MarkHeadingOff);
 }
 
-// Characters that only separate words when no tag or region is open: not a letter, "<", ">" or a
-// marker.
+// ASCII characters that only separate words when no tag or region is open: not a letter, "<",
+// ">" or a marker. Bytes from 0x80 start characters that may be letters of other scripts.
 constexpr std::array<bool, 256> MakePlainSeparators() {
     std::array<bool, 256> table{};
-    for (int c = 0; c < 256; ++c) {
+    for (int c = 0; c < 0x80; ++c) {
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         table[c] = !letter && c != '<' && c != '>' && !IsMarker(static_cast<char>(c));
     }
@@ -230,20 +232,19 @@ void MarkupScanner::scanPlainText(std::size_t last) {
     std::size_t sinceYield = 0;
     while (pos_ < last) {
         const auto c = static_cast<unsigned char>(p[pos_]);
-        if (kPlainSeparator[c]) {
+        bool separator = kPlainSeparator[c];
+        if (separator) {
             ++pos_;
-            if (++sinceYield == kPlainYieldBytes) {
-                sinceYield = 0;
-                if (!yieldInPlainText()) {
-                    return;
-                }
-            }
-            continue;
-        }
-        if (!text::IsLetter(c)) {
+        } else if (c >= 0x80) {
+            separator = !takeScriptWords();
+        } else if (text::IsLetter(c)) {
+            takeWord();
+        } else {
             break;
         }
-        takeWord();
+        if (separator && ++sinceYield < kPlainYieldBytes) {
+            continue;
+        }
         sinceYield = 0;
         if (!yieldInPlainText()) {
             return;
@@ -259,6 +260,10 @@ bool MarkupScanner::scanStep() {
     if (inPlainText()) {
         // Nothing open: only "<", ">", markers and letters do more than separate.
         const char c = line_[pos_];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            takeScriptWords();
+            return true;
+        }
         if (text::IsLetter(static_cast<unsigned char>(c))) {
             takeWord();
             return true;
@@ -377,6 +382,8 @@ void MarkupScanner::scanText() {
     } else if (c != kNoChar && IsMarker(static_cast<char>(c))) {
         applyMarker(static_cast<char>(c));
         ++pos_;
+    } else if (c >= 0x80) {
+        takeScriptWords();
     } else if (text::IsLetter(static_cast<char32_t>(c))) {
         takeWord();
     } else {
@@ -586,6 +593,24 @@ void MarkupScanner::takeWord() {
     }
     acceptor_.acceptWord(line_.substr(pos_, end - pos_), *this);
     pos_ = end;
+}
+
+// At a character beyond ASCII: the words of the run of word characters that starts there, each
+// with the weight of this place; any other character is stepped over whole. False when it was no
+// word character.
+bool MarkupScanner::takeScriptWords() {
+    const std::size_t end = WordCharacterRunEnd(line_, pos_);
+    if (end == pos_) {
+        std::size_t length = 0;
+        text::CodePointAt(line_, pos_, length);
+        pos_ += length;
+        return false;
+    }
+    for (const std::string_view word : cutter_.cut(line_.substr(pos_, end - pos_))) {
+        acceptor_.acceptWord(word, *this);
+    }
+    pos_ = end;
+    return true;
 }
 
 } // namespace orvanta

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/script_words.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,14 +54,16 @@ private:
 
 // Walks prepared lines character by character: drops comments, styles, scripts, tag interiors and
 // (with table weight 0) tables; follows the title, headings, bold text, tables, font sizes and the
-// content of the description and keywords meta tags; hands every run of letters to word
-// acceptance together with the weight of the occurrence.
+// content of the description and keywords meta tags; hands every run of letters a-z, and every
+// word of a run of letters of other scripts, to word acceptance together with the weight of the
+// occurrence.
 class MarkupScanner {
 public:
     MarkupScanner(RunHost& host, WordAcceptor& acceptor);
 
-    // line must be prepared (UTF-8 ending in the one-space sentinel). Every character the scanner
-    // acts on is ASCII, so it walks bytes; the bytes of other characters separate words.
+    // line must be prepared (UTF-8 ending in the one-space sentinel). Every character of the markup
+    // is ASCII, so it walks bytes; at a byte from 0x80 it reads the character: a run of letters of
+    // other scripts gives words, any other character separates them.
     void scanLine(std::string_view line);
 
     // Weight of an occurrence at the current position.
@@ -88,6 +92,7 @@ private:
     void closeFontTag();
     bool skipTable();
     void takeWord();
+    bool takeScriptWords();
     int at(std::size_t p) const;
     bool startsAt(std::string_view text) const;
     int tableWeight() const;
@@ -100,6 +105,7 @@ private:
     std::size_t pos_ = 0;
     LineSearches searches_;
     std::u32string number_;
+    ScriptWordCutter cutter_;
 };
 
 // A "<" opens a tag only when a letter, "/", "!" or "?" follows it; any other "<" is text.

@@ -1,7 +1,10 @@
 #include "engine/meta_tag_composer.h"
 
+#include "engine/latin_letters.h"
 #include "engine/line_preparation.h"
+#include "engine/script_words.h"
 #include "engine/settings.h"
+#include "util/nfc.h"
 #include "util/string_utils.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
@@ -26,6 +29,27 @@ std::u32string PhraseText(std::u32string_view trimmedBegin) {
     return p;
 }
 
+// The phrases as the words are compared with them: composed, and folded and with final sigmas
+// written as a page's text is.
+std::u32string PhraseTestText(std::u32string_view trimmedBegin) {
+    std::u32string begin(trimmedBegin);
+    text::ToNfcInPlace(begin);
+    std::u32string phrases = PhraseText(begin);
+    FoldAccentedLetters(phrases);
+    FoldOtherLatinLetters(phrases);
+    std::string utf8 = text::ToUtf8(phrases);
+    WriteFinalSigmas(utf8);
+    return text::DecodeUtf8(utf8);
+}
+
+std::int64_t CodePointCount(std::string_view utf8) {
+    std::int64_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
 std::vector<std::string> SplitPhrases(std::u32string_view phrases) {
     std::vector<std::string> out;
     std::size_t start = 0;
@@ -46,7 +70,8 @@ public:
         : maxKeywords_(settings.maxKeywords), maxBytes_(settings.maxBytes), result_(result),
           tag_(kOpening) {}
 
-    void placePhrases(std::u32string_view phrases) {
+    void placePhrases(std::u32string_view trimmedBegin) {
+        const std::u32string phrases = PhraseText(trimmedBegin);
         // A begin text that was only a comma places no phrase at all.
         if (phrases.empty()) {
             return;
@@ -54,9 +79,7 @@ public:
         tag_ += phrases;
         count_ = static_cast<std::int64_t>(text::CountChar(phrases, U',')) + 1;
         result_.keywords = SplitPhrases(phrases);
-        // Words are compared with the phrases as document text is: accented letters folded.
-        foldedPhrases_ = phrases;
-        FoldAccentedLetters(foldedPhrases_);
+        foldedPhrases_ = PhraseTestText(trimmedBegin);
     }
 
     // Places the ranked words in turn until a limit is reached; words the phrases already
@@ -64,10 +87,10 @@ public:
     void placeWords(const std::vector<WordEntry>& ranked) {
         std::u32string word;
         for (const WordEntry& entry : ranked) {
-            if (!fits(static_cast<std::int64_t>(entry.text.size()))) {
+            if (!fits(CodePointCount(entry.text))) {
                 break;
             }
-            word.assign(entry.text.begin(), entry.text.end());
+            word = text::DecodeUtf8(entry.text);
             if (foldedPhrases_.find(word) != std::u32string::npos) {
                 continue;
             }
@@ -115,7 +138,7 @@ ComposedTag ComposeMetaTag(const std::vector<WordEntry>& ranked, const AnalysisS
     result.beginTextShown = text::ToUtf8(begin);
     TagBuilder builder(settings, result);
     if (!begin.empty()) {
-        builder.placePhrases(PhraseText(begin));
+        builder.placePhrases(begin);
     }
     builder.placeWords(ranked);
     builder.finish();

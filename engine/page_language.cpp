@@ -1,6 +1,7 @@
 #include "engine/page_language.h"
 
 #include "engine/embedded_data.h"
+#include "util/letter_classes.h"
 #include "util/string_hash.h"
 
 #include <algorithm>
@@ -12,15 +13,27 @@ namespace orvanta {
 namespace {
 
 constexpr std::array<std::string_view, kPageLanguageCount> kCodes = {
-    "da", "de", "es", "fi", "fr", "hu", "id", "it", "nl", "no", "pt", "sv"};
+    "ar", "bg", "cs", "da", "de", "el", "es", "fa", "fi", "fr", "he", "hi", "hu", "id", "it",
+    "ja", "ko", "nl", "no", "pl", "pt", "ro", "ru", "sv", "th", "tr", "uk", "vi", "zh"};
 
-constexpr std::uint16_t kEnglishBit = 1u << kPageLanguageCount;
+using ListBits = std::uint32_t;
+static_assert(kPageLanguageCount < 32);
+constexpr ListBits kEnglishBit = ListBits{1} << kPageLanguageCount;
 
 // Every word of any list, with one bit per list it is in (bit i: language i in code order).
 using WordLists =
-    std::unordered_map<std::string, std::uint16_t, text::TransparentStringHash, std::equal_to<>>;
+    std::unordered_map<std::string, ListBits, text::TransparentStringHash, std::equal_to<>>;
 
-void AddList(WordLists& lists, std::string_view bytes, std::uint16_t bit) {
+struct CommonWordLists {
+    WordLists words;
+    ListBits withAsciiWords = 0; // the lists that hold a word of the letters a-z
+};
+
+bool IsAsciiWord(std::string_view word) {
+    return static_cast<unsigned char>(word.front()) < 0x80;
+}
+
+void AddList(CommonWordLists& lists, std::string_view bytes, ListBits bit) {
     while (!bytes.empty()) {
         const std::size_t end = std::min(bytes.find('\n'), bytes.size());
         std::string_view word = bytes.substr(0, end);
@@ -28,27 +41,28 @@ void AddList(WordLists& lists, std::string_view bytes, std::uint16_t bit) {
             word.remove_suffix(1);
         }
         if (!word.empty()) {
-            lists[std::string(word)] |= bit;
+            lists.words[std::string(word)] |= bit;
+            lists.withAsciiWords |= IsAsciiWord(word) ? bit : 0;
         }
         bytes.remove_prefix(std::min(end + 1, bytes.size()));
     }
 }
 
-std::uint16_t ListBit(std::string_view fileName) {
+ListBits ListBit(std::string_view fileName) {
     if (fileName == "english-detection.txt") {
         return kEnglishBit;
     }
     for (std::size_t i = 0; i < kCodes.size(); ++i) {
         if (fileName == std::string(kCodes[i]) + ".txt") {
-            return static_cast<std::uint16_t>(1u << i);
+            return ListBits{1} << i;
         }
     }
     return 0;
 }
 
-const WordLists& Lists() {
-    static const WordLists lists = [] {
-        WordLists built;
+const CommonWordLists& Lists() {
+    static const CommonWordLists lists = [] {
+        CommonWordLists built;
         for (const EmbeddedFile& file : CommonWordFiles()) {
             AddList(built, file.bytes, ListBit(file.name));
         }
@@ -57,15 +71,23 @@ const WordLists& Lists() {
     return lists;
 }
 
-std::uint16_t ListsHolding(std::string_view word) {
-    const WordLists& lists = Lists();
-    const auto it = lists.find(word);
-    return it == lists.end() ? 0 : it->second;
+ListBits ListsHolding(std::string_view word) {
+    const WordLists& words = Lists().words;
+    const auto it = words.find(word);
+    return it == words.end() ? 0 : it->second;
 }
 
-template <typename Char> bool OpensTag(Char next) {
+bool OpensTag(char next) {
     return (next >= 'a' && next <= 'z') || next == '/' || next == '!' || next == '?';
 }
+
+// The end of the tag that opens at text[i] (its ">", or the end of the text).
+std::size_t TagEnd(std::string_view text, std::size_t i) {
+    const std::size_t gt = text.find('>', i + 1);
+    return gt == std::string_view::npos ? text.size() : gt;
+}
+
+constexpr std::string_view kAsciiLetters = "abcdefghijklmnopqrstuvwxyz";
 
 } // namespace
 
@@ -88,7 +110,7 @@ bool IsPageLanguageWord(PageLanguage language, std::string_view word) {
     if (language == PageLanguage::None) {
         return false;
     }
-    return (ListsHolding(word) & (1u << (static_cast<unsigned>(language) - 1))) != 0;
+    return (ListsHolding(word) & (ListBits{1} << (static_cast<unsigned>(language) - 1))) != 0;
 }
 
 PageLanguage DecideLanguage(const LanguageTally& tally) {
@@ -102,19 +124,21 @@ PageLanguage DecideLanguage(const LanguageTally& tally) {
         }
     }
     const int top = *best;
-    if (top >= 10 && top > tally.english && 2 * top >= 3 * runnerUp) {
+    const ListBits bestBit = ListBits{1} << (best - counts.begin());
+    const bool englishMayOutvote = (Lists().withAsciiWords & bestBit) != 0;
+    if (top >= 10 && 2 * top >= 3 * runnerUp && (!englishMayOutvote || top > tally.english)) {
         return static_cast<PageLanguage>(best - counts.begin() + 1);
     }
     return PageLanguage::None;
 }
 
 void PageLanguageVote::addWord(std::string_view word) {
-    const std::uint16_t bits = ListsHolding(word);
+    const ListBits bits = ListsHolding(word);
     if (bits == 0 || !counted_.emplace(word).second) {
         return;
     }
     for (std::size_t i = 0; i < kPageLanguageCount; ++i) {
-        if ((bits & (1u << i)) != 0) {
+        if ((bits & (ListBits{1} << i)) != 0) {
             ++tally_.perLanguage[i];
         }
     }
@@ -123,33 +147,32 @@ void PageLanguageVote::addWord(std::string_view word) {
     }
 }
 
-template <typename Char> void PageLanguageVote::addLine(const Char* text, std::size_t size) {
-    word_.clear();
-    for (std::size_t i = 0; i <= size; ++i) {
-        const Char c = i < size ? text[i] : Char(' ');
+void PageLanguageVote::addPreparedLine(std::string_view utf8Line) {
+    const std::size_t size = utf8Line.size();
+    for (std::size_t i = 0; i < size;) {
+        const char c = utf8Line[i];
         if (c >= 'a' && c <= 'z') {
-            word_.push_back(static_cast<char>(c));
-            continue;
-        }
-        if (!word_.empty()) {
-            addWord(word_);
-            word_.clear();
-        }
-        if (c == '<' && i + 1 < size && OpensTag(text[i + 1])) {
-            while (i + 1 < size && text[i + 1] != '>') {
-                ++i;
+            const std::size_t end = std::min(utf8Line.find_first_not_of(kAsciiLetters, i), size);
+            addWord(utf8Line.substr(i, end - i));
+            i = end;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            const std::size_t end = WordCharacterRunEnd(utf8Line, i);
+            if (end == i) {
+                std::size_t length = 0;
+                text::CodePointAt(utf8Line, i, length);
+                i += length;
+                continue;
             }
-            ++i; // onto the ">" (or past the end)
+            for (const std::string_view word : cutter_.cut(utf8Line.substr(i, end - i))) {
+                addWord(word);
+            }
+            i = end;
+        } else if (c == '<' && i + 1 < size && OpensTag(utf8Line[i + 1])) {
+            i = TagEnd(utf8Line, i) + 1;
+        } else {
+            ++i;
         }
     }
-}
-
-void PageLanguageVote::addPreparedLine(std::string_view utf8Line) {
-    addLine(utf8Line.data(), utf8Line.size());
-}
-
-void PageLanguageVote::addPreparedLine(std::u32string_view line) {
-    addLine(line.data(), line.size());
 }
 
 } // namespace orvanta

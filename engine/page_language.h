@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/script_words.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -8,10 +10,41 @@
 
 namespace orvanta {
 
-// The languages whose common words can be dropped besides the English ones.
-enum class PageLanguage { None, Da, De, Es, Fi, Fr, Hu, Id, It, Nl, No, Pt, Sv };
+// The languages whose common words can be dropped besides the English ones, in code order.
+enum class PageLanguage {
+    None,
+    Ar,
+    Bg,
+    Cs,
+    Da,
+    De,
+    El,
+    Es,
+    Fa,
+    Fi,
+    Fr,
+    He,
+    Hi,
+    Hu,
+    Id,
+    It,
+    Ja,
+    Ko,
+    Nl,
+    No,
+    Pl,
+    Pt,
+    Ro,
+    Ru,
+    Sv,
+    Th,
+    Tr,
+    Uk,
+    Vi,
+    Zh
+};
 
-inline constexpr std::size_t kPageLanguageCount = 12;
+inline constexpr std::size_t kPageLanguageCount = 29;
 
 // The vote reads this many bytes at the start of the file, as if the file ended there.
 inline constexpr std::size_t kLanguageSampleBytes = 65536;
@@ -21,8 +54,8 @@ std::string_view LanguageCode(PageLanguage language);
 // The language of a two-letter code ("de"); nullopt for any other text.
 std::optional<PageLanguage> LanguageFromCode(std::string_view code);
 
-// True when the word (lower case, letters a-z) is in the language's common-word list; always
-// false for None.
+// True when the word (as the scanner gives it: lower case, letters a-z or a word of another
+// script) is in the language's common-word list; always false for None.
 bool IsPageLanguageWord(PageLanguage language, std::string_view word);
 
 // The counts a vote rests on: for each language (in code order) how many distinct words of the
@@ -33,29 +66,29 @@ struct LanguageTally {
 };
 
 // The page's language from its tally: the language with the most words (the lower code on a
-// tie) when it has at least 10, more than the English list, and at least one and a half times as
-// many as the runner-up; otherwise None.
+// tie) when it has at least 10, at least one and a half times as many as the runner-up, and, if
+// its list holds words of the letters a-z, more than the English list (commands and code words on
+// a Japanese page must not outvote Japanese); otherwise None.
 PageLanguage DecideLanguage(const LanguageTally& tally);
 
 // Decides the language of a page from the start of its text. Feed it the page's prepared lines
-// (lower case, markers in place, accents folded); markup is ignored: from a "<" that opens a tag
+// (lower case, markers in place, letters folded); markup is ignored: from a "<" that opens a tag
 // (followed by a-z, "/", "!" or "?") to the next ">" or the line's end. What is left is cut into
-// runs of the letters a-z, and every distinct run found in a list counts once for that list.
+// words as the scanner cuts it (runs of the letters a-z, and the words of runs of letters of
+// other scripts), and every distinct word found in a list counts once for that list.
 class PageLanguageVote {
 public:
     void addPreparedLine(std::string_view utf8Line);
-    void addPreparedLine(std::u32string_view line);
 
     const LanguageTally& tally() const { return tally_; }
     PageLanguage result() const { return DecideLanguage(tally_); }
 
 private:
-    template <typename Char> void addLine(const Char* text, std::size_t size);
     void addWord(std::string_view word);
 
     LanguageTally tally_;
     std::unordered_set<std::string> counted_;
-    std::string word_;
+    ScriptWordCutter cutter_;
 };
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 #include "engine/settings.h"
 #include "engine/word_lists.h"
 #include "engine/word_table.h"
+#include "util/letter_classes.h"
 
 #include <cstdint>
 
@@ -22,14 +23,67 @@ bool IsDerivedForm(std::string_view word) {
            word != "training";
 }
 
+// A word of another script: its letters are beyond ASCII, and it has no letter a-z.
+bool IsScriptWord(std::string_view word) {
+    return static_cast<unsigned char>(word.front()) >= 0x80;
+}
+
+// True when the word is one character written twice or more.
+bool IsOneRepeatedCharacter(std::string_view word) {
+    std::size_t length = 0;
+    text::CodePointAt(word, 0, length);
+    if (word.size() <= length) {
+        return false;
+    }
+    for (std::size_t i = length; i < word.size(); i += length) {
+        if (word.compare(i, length, word, 0, length) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Particles, endings and auxiliaries of Japanese, written in hiragana alone.
+bool IsHiraganaOnly(std::string_view word) {
+    for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
+        if ((text::LetterClass(text::CodePointAt(word, i, length)) & text::kHiraganaWordPart) ==
+            0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The tests that depend on the word alone: one repeated letter, Roman-numeral letters only, no
-// vowel, contraction stems and derived forms.
+// vowel, contraction stems and derived forms; for a word of another script, one repeated
+// character and hiragana alone.
 bool FailsWordOnlyTests(std::string_view word) {
+    if (IsScriptWord(word)) {
+        return IsOneRepeatedCharacter(word) || IsHiraganaOnly(word);
+    }
     if (word.size() >= 2 && word.find_first_not_of(word.front()) == std::string_view::npos) {
         return true;
     }
     return AllCharsIn(word, "ivxlcm") || word.find_first_of("aeiou") == std::string_view::npos ||
            IsContractionStem(word) || IsDerivedForm(word);
+}
+
+// The lengths of a word of another script: in characters, and as the short-word option counts
+// it, where a wide character (an ideograph, a kana, a Hangul syllable) counts two.
+struct ScriptWordLength {
+    std::size_t characters = 0;
+    std::size_t columns = 0;
+};
+
+ScriptWordLength MeasureScriptWord(std::string_view word) {
+    ScriptWordLength measured;
+    for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
+        const bool wide =
+            (text::LetterClass(text::CodePointAt(word, i, length)) & text::kWide) != 0;
+        ++measured.characters;
+        measured.columns += wide ? 2 : 1;
+    }
+    return measured;
 }
 
 constexpr std::uint8_t kFails = 1;
@@ -43,11 +97,18 @@ std::uint8_t WordVerdict(std::string_view word, PageLanguage language) {
 
 // The short-word option and the length limit.
 bool PassesLengthTests(std::string_view word, const AnalysisSettings& settings) {
-    if (word.size() > static_cast<std::size_t>(kMaxWordLength)) {
+    std::size_t length = word.size();
+    std::size_t shortWordLength = word.size();
+    if (IsScriptWord(word)) {
+        const ScriptWordLength measured = MeasureScriptWord(word);
+        length = measured.characters;
+        shortWordLength = measured.columns;
+    }
+    if (length > static_cast<std::size_t>(kMaxWordLength)) {
         return false;
     }
     return !settings.ignoreShortWords ||
-           static_cast<std::int64_t>(word.size()) > settings.shortWordSize;
+           static_cast<std::int64_t>(shortWordLength) > settings.shortWordSize;
 }
 
 // The tests that read the options and the ignore list, given the word's verdict.

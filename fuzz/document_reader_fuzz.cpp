@@ -42,12 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string line;
     while (reader.nextUndecoded(raw)) {
         PrepareBothWays(raw, reader.lineDecoder(), pieceBytes);
-        // What next() gives: a legacy page's line decoded, any other line as read.
-        const std::string_view text = reader.lineDecoder().keepsUtf8Lines()
-                                          ? std::string_view(raw)
-                                          : reader.lineDecoder().decode(raw, line);
-        vote.addPreparedLine(text);
-        vote.addPreparedLine(orvanta::text::DecodeLine(text));
+        if (orvanta::PrepareLine(raw, line, reader.lineDecoder())) {
+            vote.addPreparedLine(line);
+        }
     }
     (void)vote.result();
     return 0;

@@ -146,7 +146,7 @@ TEST(CliFiles, OutOfMemoryFailsOnlyThatFile) {
 #endif
     const std::string big = WriteTemp("orvanta-cli-48mb.html", std::string(48 << 20, 'w'));
     const std::string good = WriteTemp("orvanta-cli-small.html", "<title>Lantern lantern</title>");
-    const CommandResult r = RunCliLine(Quote(big) + " " + Quote(good), "ulimit -v 60000; ");
+    const CommandResult r = RunCliLine(Quote(big) + " " + Quote(good), "ulimit -v 100000; ");
     const std::string out = r.out + r.err;
     std::filesystem::remove(big);
     EXPECT_EQ(r.status, 2) << out;

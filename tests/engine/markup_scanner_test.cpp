@@ -139,9 +139,12 @@ TEST(MarkupScanner, TagBoundaries) {
         {"<img alt=a<5>alpha", {{"alpha", 3}}},
         {"alpha <\nbeta", {{"beta", 3}}},
         {"alpha <&auml;rger> beta", {{"aerger", -1}, {"beta", 3}}},
+        // A Latin letter folded to a-z opens a tag as a-z does; a letter of another script does
+        // not.
         {"<\xC3\xB8"
          "beta> gamma",
-         {{"beta", 3}, {"gamma", 3}}},
+         {{"beta", -1}, {"gamma", 3}}},
+        {"<жbeta> gamma", {{"жbeta", -1}, {"beta", 3}, {"gamma", 3}}},
     });
 }
 
