@@ -24,8 +24,11 @@ std::string SystemError(int fallback) {
 std::size_t BytesOfCutCharacter(std::string_view around, std::size_t cut) {
     for (std::size_t before = 1; before <= 3 && before <= cut; ++before) {
         const auto lead = static_cast<unsigned char>(around[cut - before]);
+        if (lead < 0x80) {
+            return 0; // ASCII: the cut is between characters
+        }
         if (lead < 0xC0) {
-            continue; // ASCII ends any character; a continuation byte: look further back
+            continue; // a continuation byte: its lead byte is further back
         }
         const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
         const bool cutInside = length > before;

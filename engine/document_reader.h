@@ -35,8 +35,9 @@ public:
     DocumentReader(const DocumentReader&) = delete;
     DocumentReader& operator=(const DocumentReader&) = delete;
 
-    // Reads at most `byteLimit` bytes of the file, as if the file ended there. False with error()
-    // set when the file cannot be opened or read.
+    // Reads at most `byteLimit` bytes of the file, as if the file ended there; when the limit falls
+    // inside a UTF-8 character that the following bytes complete, the reading stops before that
+    // character. False with error() set when the file cannot be opened or read.
     bool open(const std::string& path, std::size_t byteLimit = kWholeFile);
     // False at the end of the text or on a read error (then error() is set).
     bool next(std::string& line);

@@ -24,15 +24,17 @@ UScriptCode ScriptOf(char32_t c) {
     return uscript_getScript(static_cast<UChar32>(c), &status);
 }
 
-// Characters the word break iterator hands to a dictionary: ideographs, kana, and the scripts
-// written without spaces (line break class Complex_Context).
-bool GoesToDictionary(char32_t c, UScriptCode script) {
-    return script == USCRIPT_HAN || script == USCRIPT_HIRAGANA || script == USCRIPT_KATAKANA ||
+// Characters the word break iterator treats apart from other letters: ideographs and kana (a
+// dictionary cuts them), the scripts written without spaces (line break class Complex_Context),
+// and the wide letters of East Asia and Hangul, which break from letters of other scripts.
+bool BreaksApart(char32_t c, UScriptCode script, bool wide) {
+    return wide || script == USCRIPT_HAN || script == USCRIPT_HIRAGANA ||
+           script == USCRIPT_KATAKANA || script == USCRIPT_HANGUL ||
            u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_LINE_BREAK) == U_LB_COMPLEX_CONTEXT;
 }
 
-std::uint8_t WordBreakBits(char32_t c, UScriptCode script) {
-    if (GoesToDictionary(c, script)) {
+std::uint8_t WordBreakBits(char32_t c, UScriptCode script, bool wide) {
+    if (BreaksApart(c, script, wide)) {
         return 0;
     }
     switch (u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_WORD_BREAK)) {
@@ -65,18 +67,16 @@ std::uint8_t ComputeLetterClass(char32_t c) {
     if (c >= 'a' && c <= 'z') {
         return 0;
     }
-    std::uint8_t bits = 0;
     const int width = u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_EAST_ASIAN_WIDTH);
-    if (width == U_EA_WIDE || width == U_EA_FULLWIDTH) {
-        bits |= kWide;
-    }
+    const bool wide = width == U_EA_WIDE || width == U_EA_FULLWIDTH;
+    std::uint8_t bits = wide ? kWide : 0;
     const UScriptCode script = ScriptOf(c);
     if (script == USCRIPT_LATIN) {
         const bool letter = (U_GET_GC_MASK(c) & U_GC_L_MASK) != 0;
         return letter ? bits | kOtherLatinLetter : bits;
     }
     if (IsLetterOrMark(c) || c == kZeroWidthNonJoiner || c == kZeroWidthJoiner) {
-        bits |= kWordCharacter | WordBreakBits(c, script) | KanaBits(c, script);
+        bits |= kWordCharacter | WordBreakBits(c, script, wide) | KanaBits(c, script);
     }
     return bits;
 }

@@ -17,7 +17,7 @@ enum LetterClassBit : std::uint8_t {
     kOtherLatinLetter = 1u << 1,
     // A word character that the word break rules keep in one word with any neighbour of this
     // kind: an alphabetic letter (word break class ALetter or Hebrew_Letter) that is no
-    // ideograph, kana or letter of a script written without spaces (those go to a dictionary).
+    // ideograph, kana, Hangul, wide letter or letter of a script written without spaces.
     kAlphabeticLetter = 1u << 2,
     // A word character that attaches to the letter before it (word break class Extend, Format
     // or ZWJ), of no script written without spaces.

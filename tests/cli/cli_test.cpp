@@ -22,7 +22,8 @@ std::string Page(const std::string& name) {
 }
 
 // Each case under tests/data/pages is NAME.args (the page's file name, then one option per line)
-// and NAME.expected (the whole standard output). The expected texts were worked out by hand.
+// and NAME.expected (the whole standard output), with NAME.err when standard error is part of it
+// (the figures of --stats).
 TEST(CliGolden, PagesGiveTheirExpectedOutput) {
     int compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(Page(""))) {
@@ -42,6 +43,10 @@ TEST(CliGolden, PagesGiveTheirExpectedOutput) {
         const CommandResult r = RunCli(args);
         EXPECT_EQ(r.status, 0) << path.stem() << "\n" << r.err;
         EXPECT_EQ(r.out, ReadAll(expectedPath)) << path.stem();
+        const std::string errorsPath = (path.parent_path() / path.stem()).string() + ".err";
+        if (std::filesystem::exists(errorsPath)) {
+            EXPECT_EQ(r.err, ReadAll(errorsPath)) << path.stem();
+        }
         ++compared;
     }
     EXPECT_GE(compared, 7);

@@ -154,6 +154,31 @@ TEST(DocumentReader, ByteLimitReadsTheStartAsIfItWereTheWholeFile) {
     EXPECT_EQ(ReadLines(big, 65536), Strings{std::string(65536, 'x')});
 }
 
+// A limit that falls inside a UTF-8 character leaves the whole character out, so that the last
+// line stays valid UTF-8; bytes that the rest of the file does not complete are kept.
+TEST(DocumentReader, ByteLimitInsideACharacterLeavesItOut) {
+    const struct {
+        std::string bytes;
+        std::size_t limit;
+        std::string lastLine;
+    } cases[] = {
+        {"abc\xD0\xB6xyz", 4, "abc"},                 // ж cut after its first byte
+        {"abc\xE4\xB8\xADxyz", 4, "abc"},             // 中 cut after one byte
+        {"abc\xE4\xB8\xADxyz", 5, "abc"},             // ... and after two
+        {"abc\xF0\x9D\x94\x9Exyz", 6, "abc"},         // 𝔞 cut after three
+        {"abc\xE4\xB8\xADxyz", 6, "abc\xE4\xB8\xAD"}, // a limit after the character
+        // Not completed: no character to leave out.
+        {"abc\xD0xyz", 4, "abc\xD0"},
+        {"abc\xE4\xB8xyz", 5, "abc\xE4\xB8"},
+        {"abc\xED\xA0\x80xyz", 4, "abc\xED"}, // a surrogate is no character either
+    };
+    for (const auto& c : cases) {
+        const Strings lines = ReadLines(c.bytes, c.limit);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), c.lastLine) << "limit " << c.limit << " of " << c.bytes.size();
+    }
+}
+
 TEST(DocumentReader, MissingFileIsAnError) {
     DocumentReader reader;
     EXPECT_FALSE(reader.open("/nonexistent/page.html"));

@@ -61,6 +61,27 @@ TEST(MarkupScanner, ContextWeightsAndMetaTags) {
     });
 }
 
+TEST(MarkupScanner, WordsOfOtherScripts) {
+    Check({
+        // Where a-z meets another script, one word ends and the next begins.
+        {"abcdefжираф", {{"abcdef", 3}, {"жираф", 3}, {"abcdefжираф", -1}}},
+        // Digits and punctuation of every script separate words.
+        {"пакет٣пакет статья１２３статья 软件。管理",
+         {{"пакет", 6}, {"статья", 6}, {"软件", 3}, {"管理", 3}}},
+        // A run is cut into words, each weighing what its place weighs; hiragana alone is left.
+        {"<title>パッケージをインストールします</title>",
+         {{"パッケージ", 51}, {"インストール", 51}, {"を", -1}, {"ます", -1}}},
+        {"<b>软件包管理系统</b>", {{"软件", 6}, {"管理", 6}, {"系统", 6}, {"包", -1}}},
+        // Katakana pieces join into one loanword, but not with a kanji beside them.
+        {"ディストリビューション ソフト管理", {{"ディストリビューション", 3}, {"ソフト", 3}}},
+        // Final sigma, written either way; a Persian word keeps its zero width non-joiner.
+        {"ΠΑΚΕΤΟΣ πακετος", {{"πακετος", 6}, {"πακετοσ", -1}}},
+        {"می\u200cخواهم", {{"می\u200cخواهم", 3}}},
+        // Composed before anything else: a combining accent folds with its letter.
+        {"cafe\u0301 ", {{"cafe", 3}}},
+    });
+}
+
 TEST(MarkupScanner, TablesWithWeightZeroAreSkippedWhole) {
     Check({
         {"alpha<table><tr><td>beta</td></tr></table>gamma",
