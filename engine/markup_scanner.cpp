@@ -606,9 +606,11 @@ bool MarkupScanner::takeScriptWords() {
         pos_ += length;
         return false;
     }
-    for (const std::string_view word : cutter_.cut(line_.substr(pos_, end - pos_))) {
+    // The host is served after every word, as it is after a word a-z.
+    cutter_.cut(line_.substr(pos_, end - pos_), [this](std::string_view word, std::size_t) {
         acceptor_.acceptWord(word, *this);
-    }
+        host_.yieldPoint();
+    });
     pos_ = end;
     return true;
 }

@@ -163,9 +163,8 @@ void PageLanguageVote::addPreparedLine(std::string_view utf8Line) {
                 i += length;
                 continue;
             }
-            for (const std::string_view word : cutter_.cut(utf8Line.substr(i, end - i))) {
-                addWord(word);
-            }
+            cutter_.cut(utf8Line.substr(i, end - i),
+                        [this](std::string_view word, std::size_t) { addWord(word); });
             i = end;
         } else if (c == '<' && i + 1 < size && OpensTag(utf8Line[i + 1])) {
             i = TagEnd(utf8Line, i) + 1;

@@ -2,7 +2,6 @@
 
 #include "util/letter_classes.h"
 
-#include <cstring>
 #include <unicode/brkiter.h>
 #include <unicode/utext.h>
 
@@ -36,6 +35,22 @@ bool IsOneAlphabeticWord(std::string_view run) {
         return false;
     }
     return AllCharactersHave(run.substr(length), text::kAlphabeticLetter | text::kAttachingMark);
+}
+
+// A run longer than this is cut in parts of about this size, at a character, before the break
+// iterator sees it: the iterator's dictionary holds work for a whole stretch of ideographs, and a
+// page may hold megabytes of them without a stop. Real text has a stop long before.
+constexpr std::size_t kLongestRunPart = 1 << 20;
+
+std::size_t PieceOfRunEnd(std::string_view run, std::size_t from) {
+    if (run.size() - from <= kLongestRunPart) {
+        return run.size();
+    }
+    std::size_t to = from + kLongestRunPart;
+    while ((static_cast<unsigned char>(run[to]) & 0xC0) == 0x80) {
+        --to; // back to the start of a character
+    }
+    return to;
 }
 
 bool EndsInSigmaAfterMore(std::string_view word) {
@@ -75,80 +90,73 @@ struct ScriptWordCutter::Iterator {
 ScriptWordCutter::ScriptWordCutter() = default;
 ScriptWordCutter::~ScriptWordCutter() = default;
 
-const std::vector<std::string_view>& ScriptWordCutter::cut(std::string_view run) {
-    words_.clear();
-    wordEnds_.clear();
+void ScriptWordCutter::cut(std::string_view run, const WordSink& take) {
     run_ = run;
-    rewritten_.clear();
-    // Rewritten words never need more room than the run: the views into it stay put.
-    rewritten_.reserve(run.size());
-    lastWasKatakana_ = false;
-    if (IsOneAlphabeticWord(run)) {
-        words_.push_back(run);
-        wordEnds_.push_back(run.size());
-    } else {
-        cutByBreakRules(run);
+    hasPending_ = false;
+    for (std::size_t from = 0; from < run.size();) {
+        const std::size_t to = PieceOfRunEnd(run, from);
+        const std::string_view part = run.substr(from, to - from);
+        if (IsOneAlphabeticWord(part)) {
+            addPiece({from, to, false}, take);
+        } else {
+            cutByBreakRules(from, to, take);
+        }
+        from = to;
     }
-    endWords();
-    return words_;
+    if (hasPending_) {
+        hasPending_ = false;
+        handOver(take);
+    }
 }
 
-void ScriptWordCutter::cutByBreakRules(std::string_view run) {
+void ScriptWordCutter::cutByBreakRules(std::size_t from, std::size_t to, const WordSink& take) {
     if (!iterator_) {
         iterator_ = std::make_unique<Iterator>();
     }
     UErrorCode status = U_ZERO_ERROR;
-    iterator_->text =
-        utext_openUTF8(iterator_->text, run.data(), static_cast<int64_t>(run.size()), &status);
+    iterator_->text = utext_openUTF8(iterator_->text, run_.data() + from,
+                                     static_cast<int64_t>(to - from), &status);
     icu::BreakIterator& words = *iterator_->words;
     words.setText(iterator_->text, status);
     if (U_FAILURE(status)) {
         return;
     }
-    int32_t start = words.first();
+    auto start = static_cast<std::size_t>(words.first());
     for (int32_t end = words.next(); end != icu::BreakIterator::DONE; end = words.next()) {
         const int32_t kind = words.getRuleStatus();
+        const std::size_t pieceEnd = from + static_cast<std::size_t>(end);
         if (kind >= kFirstWordStatus && kind < kWordStatusLimit) {
-            addPiece(
-                run.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+            const std::string_view text = run_.substr(from + start, pieceEnd - from - start);
+            addPiece({from + start, pieceEnd, AllCharactersHave(text, text::kKatakanaWordPart)},
+                     take);
         }
-        start = end;
+        start = static_cast<std::size_t>(end);
     }
 }
 
-// Adds one word piece, joining it to the word before when both are katakana.
-void ScriptWordCutter::addPiece(std::string_view piece) {
-    const bool katakana = AllCharactersHave(piece, text::kKatakanaWordPart);
-    const std::size_t end = static_cast<std::size_t>(piece.data() - run_.data()) + piece.size();
-    if (!(katakana && lastWasKatakana_)) {
-        words_.push_back(piece);
-        wordEnds_.push_back(end);
-        lastWasKatakana_ = katakana;
+// Holds the piece back, or joins it to the one held back when both are katakana. Marks alone,
+// the only pieces dropped, stand at the start of a run, so joined pieces are always neighbours.
+void ScriptWordCutter::addPiece(const Piece& piece, const WordSink& take) {
+    if (hasPending_ && piece.katakana && pending_.katakana && pending_.end == piece.start) {
+        pending_.end = piece.end;
         return;
     }
-    wordEnds_.back() = end;
-    std::string_view& last = words_.back();
-    if (last.data() + last.size() == piece.data()) {
-        last = std::string_view(last.data(), last.size() + piece.size());
-        return;
+    if (hasPending_) {
+        handOver(take);
     }
-    // A dropped piece stood between the two: the word is written out.
-    const std::size_t at = rewritten_.size();
-    rewritten_.append(last).append(piece);
-    last = std::string_view(rewritten_).substr(at);
+    pending_ = piece;
+    hasPending_ = true;
 }
 
-// Gives the words that end in σ their final form.
-void ScriptWordCutter::endWords() {
-    for (std::string_view& word : words_) {
-        if (!EndsInSigmaAfterMore(word)) {
-            continue;
-        }
-        const std::size_t at = rewritten_.size();
-        rewritten_.append(word);
-        rewritten_.back() = kFinalSigmaLastByte;
-        word = std::string_view(rewritten_).substr(at);
+void ScriptWordCutter::handOver(const WordSink& take) {
+    const std::string_view word = run_.substr(pending_.start, pending_.end - pending_.start);
+    if (!EndsInSigmaAfterMore(word)) {
+        take(word, pending_.end);
+        return;
     }
+    finalForm_.assign(word);
+    finalForm_.back() = kFinalSigmaLastByte;
+    take(finalForm_, pending_.end);
 }
 
 void WriteFinalSigma(std::string& utf8Word) {
@@ -165,12 +173,12 @@ void WriteFinalSigmas(std::string& utf8Text) {
             ++p;
             continue;
         }
-        const std::vector<std::string_view>& words = cutter.cut({utf8Text.data() + p, end - p});
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            if (words[i].back() == kFinalSigmaLastByte) {
-                utf8Text[p + cutter.wordEnds()[i] - 1] = kFinalSigmaLastByte;
-            }
-        }
+        // A word handed over in its final form ends in the byte that tells ς from σ; every
+        // other word's last byte is written back as it is.
+        cutter.cut(std::string_view(utf8Text).substr(p, end - p),
+                   [&](std::string_view word, std::size_t endInRun) {
+                       utf8Text[p + endInRun - 1] = word.back();
+                   });
         p = end;
     }
 }

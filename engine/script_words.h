@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvanta {
 
@@ -21,33 +21,37 @@ std::size_t WordCharacterRunEnd(std::string_view line, std::size_t p);
 
 class ScriptWordCutter {
 public:
+    // Receives each word and where in the run it ends. The view is valid during the call only.
+    using WordSink = std::function<void(std::string_view word, std::size_t endInRun)>;
+
     ScriptWordCutter();
     ~ScriptWordCutter();
     ScriptWordCutter(const ScriptWordCutter&) = delete;
     ScriptWordCutter& operator=(const ScriptWordCutter&) = delete;
 
-    // The words of one run of word characters, in order: the word break iterator's pieces of
-    // letters, kana and ideographs (marks and joiners alone are dropped), neighbouring katakana
-    // pieces joined into one loanword, and a final σ written ς as in lower-cased Greek. The
-    // views stay valid until the next call.
-    const std::vector<std::string_view>& cut(std::string_view run);
-
-    // Where in the run the last cut's words end, in the same order.
-    const std::vector<std::size_t>& wordEnds() const { return wordEnds_; }
+    // Hands over the words of one run of word characters, in order: the word break iterator's
+    // pieces of letters, kana and ideographs (marks and joiners alone are dropped), neighbouring
+    // katakana pieces joined into one loanword, and a final σ written ς as in lower-cased Greek.
+    // The sink may throw; the cutter is then ready for the next run.
+    void cut(std::string_view run, const WordSink& take);
 
 private:
     struct Iterator;
+    struct Piece {
+        std::size_t start = 0;
+        std::size_t end = 0;
+        bool katakana = false;
+    };
 
-    void cutByBreakRules(std::string_view run);
-    void addPiece(std::string_view piece);
-    void endWords();
+    void cutByBreakRules(std::size_t from, std::size_t to, const WordSink& take);
+    void addPiece(const Piece& piece, const WordSink& take);
+    void handOver(const WordSink& take);
 
     std::unique_ptr<Iterator> iterator_; // made at the first run that needs it
-    std::vector<std::string_view> words_;
-    std::vector<std::size_t> wordEnds_;
     std::string_view run_;
-    std::string rewritten_; // words that are not one stretch of the run as written
-    bool lastWasKatakana_ = false;
+    Piece pending_; // the last piece, held back in case a katakana piece follows
+    bool hasPending_ = false;
+    std::string finalForm_; // a word whose last σ became ς
 };
 
 // Writes a last σ as ς when the word has more than that one letter.

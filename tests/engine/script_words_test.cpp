@@ -14,8 +14,9 @@ using Words = std::vector<std::string>;
 
 Words Cut(const std::string& run) {
     ScriptWordCutter cutter;
-    const std::vector<std::string_view>& words = cutter.cut(run);
-    return Words(words.begin(), words.end());
+    Words words;
+    cutter.cut(run, [&](std::string_view word, std::size_t) { words.emplace_back(word); });
+    return words;
 }
 
 TEST(ScriptWords, RunsAreCutIntoWords) {
@@ -54,6 +55,25 @@ TEST(ScriptWords, RunsOfWordCharacters) {
     EXPECT_EQ(WordCharacterRunEnd(line, 3), 9u);   // жук, up to the Arabic-Indic digit
     EXPECT_EQ(WordCharacterRunEnd(line, 11), 22u); // ми, the non-joiner and می
     EXPECT_EQ(WordCharacterRunEnd(line, 23), 29u); // 中文
+}
+
+// A run of megabytes without a stop is cut in parts before the break iterator sees it, so that
+// its work stays bounded; each part's words come out as a run of their own would give them.
+TEST(ScriptWords, HugeRunsAreCutInParts) {
+    std::string run;
+    while (run.size() < (3 << 20)) {
+        run += "软件包管理系统";
+    }
+    ScriptWordCutter cutter;
+    std::size_t words = 0;
+    std::size_t lastEnd = 0;
+    cutter.cut(run, [&](std::string_view word, std::size_t end) {
+        EXPECT_EQ(end - word.size(), lastEnd);
+        lastEnd = end;
+        ++words;
+    });
+    EXPECT_EQ(lastEnd, run.size());
+    EXPECT_GE(words, run.size() / 21 * 4 - 4);
 }
 
 TEST(ScriptWords, FinalSigmasOfAText) {
