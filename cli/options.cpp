@@ -128,8 +128,8 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     } else if (name == "--page-language" && core::IsPageLanguageChoice(value)) {
         o.settings.pageLanguage = value;
     } else if (name == "--page-language") {
-        return "option '--page-language' takes 'auto', 'none' or one of da de es fi fr hu id it "
-               "nl no pt sv";
+        return "option '--page-language' takes 'auto', 'none' or one of ar bg cs da de el es fa "
+               "fi fr he hi hu id it ja ko nl no pl pt ro ru sv th tr uk vi zh";
     } else if (name == "--jobs") {
         const std::optional<int> jobs = ParseSmallInt(value);
         if (!jobs || *jobs < 1) {
@@ -227,8 +227,8 @@ Word selection:
   --ignore TEXT                   words to ignore, separated by spaces or commas
   --page-language auto|none|CODE  whose common words are ignored besides the English ones:
                                   auto (default) decides from the page's text, none ignores
-                                  English ones only, CODE names one of da de es fi fr hu id it
-                                  nl no pt sv
+                                  English ones only, CODE names one of ar bg cs da de el es fa
+                                  fi fr he hi hu id it ja ko nl no pl pt ro ru sv th tr uk vi zh
 
 Weights:
   --table-weight N                extra weight of words in tables (0-9, default 1; 0 drops tables)

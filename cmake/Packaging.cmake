@@ -98,5 +98,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(ORVANTA_BUILD_GUI)
     # Qt's libraries only recommend the plug-ins that draw on a screen; the window needs them.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    # Keywords in Chinese, Japanese and Korean need a font that has their characters; a fresh
+    # desktop may have none and would show boxes. (ICU, libicu72, comes through shlibdeps.)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 endif()
 include(CPack)

@@ -1,8 +1,9 @@
 // Takes the manual's pictures of the real window: opens a page, presses "Generate keywords meta
 // tag", "List words" and "Help", and saves each view. With --dark the desktop's palette is a dark
-// one, as a dark desktop theme would give the program, and only the main window is taken.
+// one, as a dark desktop theme would give the program, and only the main window is taken. With
+// --only NAME only the main window after "Generate keywords meta tag" is taken, saved as NAME.
 //
-// Usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark]
+// Usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark | --only NAME]
 #include "fake_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/program_start.h"
@@ -62,10 +63,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark]\n");
+        std::fprintf(stderr,
+                     "usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark | --only NAME]\n");
         return 64;
     }
     const bool dark = args.contains(QStringLiteral("--dark"));
+    const qsizetype only = args.indexOf(QStringLiteral("--only"));
+    const QString onlyName = only > 0 && only + 1 < args.size() ? args[only + 1] : QString();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (dark) {
         QApplication::setPalette(DarkDesktopPalette());
@@ -84,6 +88,9 @@ int main(int argc, char* argv[]) {
     QTest::qWait(300);
 
     Press(&window, "cmdGenerateKeywordMetaTag");
+    if (!onlyName.isEmpty()) {
+        return Save(&window, out, onlyName) ? 0 : 1;
+    }
     if (dark) {
         return Save(&window, out, QStringLiteral("main-window-dark.png")) ? 0 : 1;
     }
