@@ -57,6 +57,11 @@ TEST(ComposeMetaTag, PhrasesThenWordsNotContainedInThem) {
     const ComposedBox accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
     EXPECT_EQ(Content(accented), "caf\xC3\xA9,menu"); // the phrase hides the folded word
     EXPECT_EQ(accented.byteCount, 31 + 4 + 5);        // characters, not UTF-8 bytes
+    // Words are compared with the phrases composed, folded and with final sigmas, as a page's
+    // words are written; the phrases enter the tag as typed, lower-cased.
+    EXPECT_EQ(
+        Content(Compose(Ranked({"cafe", "πακετος", "lodz", "пакет"}), "Cafe\u0301, ΠΑΚΕΤΟΣ, Łódź")),
+        "cafe\u0301,πακετοσ,łódź,пакет");
     const ComposedBox empty = Compose({}, "phrase");
     EXPECT_TRUE(empty.noWords);
     EXPECT_EQ(empty.text, NoWordsMessage(AnalysisSettings{}));
@@ -109,6 +114,10 @@ TEST(ComposeMetaTag, ByteLimit) {
     EXPECT_EQ(Content(Compose(words, "", "", "40")), "alpha"); // beta needs 36 + 4 + 1
     EXPECT_EQ(Content(Compose(words, "", "", "41")), "alpha,beta");
     EXPECT_EQ(Content(Compose(words, "a long phrase", "", "20")), "a long phrase");
+    // Words of other scripts count in characters too.
+    const auto wide = Ranked({"软件", "пакет"});
+    EXPECT_EQ(Content(Compose(wide, "", "", "38")), "软件"); // пакет needs 33 + 5 + 1
+    EXPECT_EQ(Content(Compose(wide, "", "", "39")), "软件,пакет");
     // The loop ends at the first word that does not fit; shorter ones later are not tried.
     EXPECT_EQ(Content(Compose(Ranked({"alpha", "longerword", "beta"}), "", "", "45")), "alpha");
     // The byte test comes before the phrase test: a hidden word can still end the loop.
