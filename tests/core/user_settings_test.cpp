@@ -57,6 +57,8 @@ TEST(WordsToIgnore, BoxTextIsNormalised) {
     EXPECT_EQ(n.boxText, ",alpha,beta,gamma,\xC3\xA4rger"); // lower-cased, not folded, in the box
     EXPECT_EQ(n.listText, n.boxText + ",");
     EXPECT_EQ(NormaliseWordsToIgnore("   ").boxText, "");
+    // Composed before lower-casing, as a page's text is.
+    EXPECT_EQ(NormaliseWordsToIgnore("Cafe\u0301 \u212B").boxText, "caf\u00e9,\u00e5");
 }
 
 TEST(LimitBoxes, FilterThenCheckTheRange) {
