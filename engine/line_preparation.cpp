@@ -5,6 +5,7 @@
 #include "engine/latin_letters.h"
 #include "engine/long_line_preparation.h"
 #include "util/byte_search.h"
+#include "util/letter_classes.h"
 #include "util/nfc.h"
 #include "util/string_utils.h"
 #include "util/unicode_lower.h"
@@ -246,13 +247,32 @@ const Replacement* MatchRowAt(std::string_view rest, bool& letter) {
 // lower case needs more bytes than the rest of the text). False when its lower case is ASCII
 // (a Kelvin sign, a dotted capital I): such a letter could complete a row, which the general
 // way handles.
+std::string_view FoldedLetter(char32_t c);
+
+// What the one pass over a UTF-8 line saw beyond ASCII, so that the steps after it run only where
+// they can change something.
+struct BeyondAscii {
+    bool any = false;
+    bool mayChangeInNfc = false;   // a character that composition may change or combine
+    bool otherLatinLetter = false; // a Latin letter that the accent folding leaves
+};
+
+void Note(char32_t c, char32_t lower, BeyondAscii& seen) {
+    const std::uint8_t letterClass = text::LetterClass(c);
+    seen.any = true;
+    seen.mayChangeInNfc |= (letterClass & text::kNotNfcInert) != 0;
+    seen.otherLatinLetter |=
+        (letterClass & text::kOtherLatinLetter) != 0 && FoldedLetter(lower).empty();
+}
+
 bool LowerSequence(const char* in, std::size_t length, std::size_t rest, std::string& line,
-                   std::size_t& w) {
+                   std::size_t& w, BeyondAscii& seen) {
     char32_t c = static_cast<unsigned char>(in[0]) & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
         c = (c << 6) | (static_cast<unsigned char>(in[k]) & 0x3F);
     }
     const char32_t lower = text::SimpleLowerCase(c);
+    Note(c, lower, seen);
     if (lower == c) {
         std::memcpy(line.data() + w, in, length);
         w += length;
@@ -297,10 +317,10 @@ constexpr std::size_t kCancelCheckBytes = 1 << 20;
 // Lower-cases a UTF-8 line and applies the fixed rows in the same pass, writing line (the one
 // pass of ReplaceRowsInOnePass, reading the raw text). False, with line unusable, when the text
 // is not valid UTF-8, has a letter whose lower case is ASCII, or a letter replacement completes a
-// later letter entity: the caller then takes the general way. nonAscii tells whether the text had
-// a character beyond ASCII.
+// later letter entity: the caller then takes the general way. seen tells what the text had
+// beyond ASCII.
 bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic<bool>* cancel,
-                     bool& nonAscii) {
+                     BeyondAscii& seen) {
     // Room for the sentinel too, so that appending it never copies a long line.
     line.reserve(text.size() + 1);
     line.resize(text.size());
@@ -327,9 +347,8 @@ bool PrepareUtf8Line(std::string_view text, std::string& line, const std::atomic
             continue;
         }
         if (c >= 0x80) {
-            nonAscii = true;
             const std::size_t length = text::ValidUtf8SequenceLength(text, r);
-            if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w)) {
+            if (length == 0 || !LowerSequence(in + r, length, n - r - length, line, w, seen)) {
                 return false;
             }
             r += length;
@@ -525,13 +544,20 @@ namespace {
 // The UTF-8 way of PrepareText: true when it could take it. Text in another form than NFC is put
 // in NFC first.
 bool PrepareValidUtf8(std::string_view trimmed, std::string& line, const std::atomic<bool>* cancel,
-                      bool& nonAscii) {
-    if (!PrepareUtf8Line(trimmed, line, cancel, nonAscii)) {
-        return false;
-    }
+                      BeyondAscii& seen) {
     std::string composed;
-    return !nonAscii || !text::ToNfc(trimmed, composed) ||
-           PrepareUtf8Line(composed, line, cancel, nonAscii);
+    std::string_view text = trimmed;
+    // One call site keeps the pass inlined here; the second round is rare.
+    for (;;) {
+        if (!PrepareUtf8Line(text, line, cancel, seen)) {
+            return false;
+        }
+        if (!seen.mayChangeInNfc || !composed.empty() || !text::ToNfc(trimmed, composed)) {
+            return true;
+        }
+        text = composed;
+        seen = {};
+    }
 }
 
 } // namespace
@@ -541,9 +567,9 @@ bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineD
     // Most lines are UTF-8 (mostly ASCII): decoding, lower-casing and the rows then take one pass
     // together. Spaces are ASCII in every encoding the decoders read, so trimming can come first.
     const std::string_view trimmed = text::TrimSpaces(rawBytes);
-    bool nonAscii = false;
+    BeyondAscii seen;
     const bool done = decoder.keepsUtf8Lines() && !trimmed.empty() &&
-                      PrepareValidUtf8(trimmed, line, cancel, nonAscii);
+                      PrepareValidUtf8(trimmed, line, cancel, seen);
     if (!done && IsCancelled(cancel)) {
         line.clear();
         return false;
@@ -558,12 +584,15 @@ bool PrepareText(std::string_view rawBytes, std::string& line, const text::LineD
             return false;
         }
         ReplaceFixedRows(line, rawBytes, decoder);
-        nonAscii = true;
+        seen = {true, true, true};
     }
     // The references the fixed rows left, before the folding, so that "&#228;" folds like "ä".
     // A line of ASCII whose references gave only ASCII has nothing to fold.
-    if (ReplaceCharacterReferences(line) || nonAscii) {
+    const bool referencesReplaced = ReplaceCharacterReferences(line);
+    if (referencesReplaced || seen.any) {
         FoldAccentedLettersUtf8(line);
+    }
+    if (referencesReplaced || seen.otherLatinLetter) {
         FoldOtherLatinLetters(line);
     }
     return true;

@@ -60,15 +60,17 @@ ListBits ListBit(std::string_view fileName) {
     return 0;
 }
 
+// Built once and kept for the life of the program: freeing thousands of entries at exit would
+// cost a short command as much as building them.
 const CommonWordLists& Lists() {
-    static const CommonWordLists lists = [] {
-        CommonWordLists built;
+    static const CommonWordLists* lists = [] {
+        auto* built = new CommonWordLists;
         for (const EmbeddedFile& file : CommonWordFiles()) {
-            AddList(built, file.bytes, ListBit(file.name));
+            AddList(*built, file.bytes, ListBit(file.name));
         }
         return built;
     }();
-    return lists;
+    return *lists;
 }
 
 ListBits ListsHolding(std::string_view word) {

@@ -1,8 +1,10 @@
 #include "util/letter_classes.h"
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <unicode/uchar.h>
+#include <unicode/unorm2.h>
 #include <unicode/uscript.h>
 
 namespace orvanta::text {
@@ -63,10 +65,7 @@ std::uint8_t KanaBits(char32_t c, UScriptCode script) {
     return bits;
 }
 
-std::uint8_t ComputeLetterClass(char32_t c) {
-    if (c >= 'a' && c <= 'z') {
-        return 0;
-    }
+std::uint8_t LetterBits(char32_t c) {
     const int width = u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_EAST_ASIAN_WIDTH);
     const bool wide = width == U_EA_WIDE || width == U_EA_FULLWIDTH;
     std::uint8_t bits = wide ? kWide : 0;
@@ -81,22 +80,53 @@ std::uint8_t ComputeLetterClass(char32_t c) {
     return bits;
 }
 
-// The Basic Multilingual Plane, looked up at every character of a page in another script.
-using PlaneTable = std::array<std::uint8_t, 0x10000>;
+bool IsNfcInert(char32_t c) {
+    const auto cp = static_cast<UChar32>(c);
+    return u_getIntPropertyValue(cp, UCHAR_NFC_QUICK_CHECK) == UNORM_YES &&
+           u_getCombiningClass(cp) == 0;
+}
 
-std::unique_ptr<PlaneTable> MakePlaneTable() {
-    auto table = std::make_unique<PlaneTable>();
-    for (char32_t c = 0; c < 0x10000; ++c) {
-        (*table)[c] = ComputeLetterClass(c);
+std::uint8_t ComputeLetterClass(char32_t c) {
+    if (c >= 'a' && c <= 'z') {
+        return 0;
     }
-    return table;
+    if (!IsNfcInert(c)) {
+        return LetterBits(c) | kNotNfcInert;
+    }
+    return LetterBits(c);
+}
+
+// The Basic Multilingual Plane, looked up at every character of a page in another script, in
+// blocks of 256 characters filled at their first use: a page needs only the blocks of its
+// scripts. A block is published whole; two threads that fill one at once keep the first.
+constexpr std::size_t kBlockBits = 8;
+constexpr std::size_t kBlockCount = 0x10000 >> kBlockBits;
+using Block = std::array<std::uint8_t, std::size_t{1} << kBlockBits>;
+
+std::array<std::atomic<const Block*>, kBlockCount> gBlocks{};
+
+const Block& FilledBlock(std::size_t index) {
+    auto block = std::make_unique<Block>();
+    const char32_t first = static_cast<char32_t>(index << kBlockBits);
+    for (std::size_t i = 0; i < block->size(); ++i) {
+        (*block)[i] = ComputeLetterClass(first + static_cast<char32_t>(i));
+    }
+    const Block* expected = nullptr;
+    if (gBlocks[index].compare_exchange_strong(expected, block.get(), std::memory_order_acq_rel)) {
+        return *block.release(); // kept for the life of the program
+    }
+    return *expected;
 }
 
 } // namespace
 
 std::uint8_t LetterClass(char32_t c) {
-    static const std::unique_ptr<PlaneTable> plane = MakePlaneTable();
-    return c < 0x10000 ? (*plane)[c] : ComputeLetterClass(c);
+    if (c >= 0x10000) {
+        return ComputeLetterClass(c);
+    }
+    const std::size_t index = c >> kBlockBits;
+    const Block* block = gBlocks[index].load(std::memory_order_acquire);
+    return (block != nullptr ? *block : FilledBlock(index))[c & ((1u << kBlockBits) - 1)];
 }
 
 } // namespace orvanta::text

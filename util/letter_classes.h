@@ -29,6 +29,9 @@ enum LetterClassBit : std::uint8_t {
     kKatakanaWordPart = 1u << 5,
     // Hiragana and the prolonged sound mark: what a word of particles and endings is made of.
     kHiraganaWordPart = 1u << 6,
+    // A character that Normalization Form C may change or combine with its neighbours (its NFC
+    // quick check is not Yes, or its combining class is not 0). A text without one is in NFC.
+    kNotNfcInert = 1u << 7,
 };
 
 std::uint8_t LetterClass(char32_t c);
