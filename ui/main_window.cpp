@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -362,11 +363,23 @@ void MainWindow::onHelpClicked() {
     help_->open();
 }
 
+namespace {
+
+// The open dialog starts where the page named in the input box is, when that folder exists.
+QString FolderOfNamedFile(const QString& boxText) {
+    const QString path = TrimSpaces(boxText);
+    const QFileInfo file(path);
+    return !path.isEmpty() && file.dir().exists() ? file.absolutePath() : QString();
+}
+
+} // namespace
+
 void MainWindow::onInputFileClicked() {
     analysisCurrent_ = false;
     const QString path = options_.dialogs->askOpenFileName(
-        this, QStringLiteral("Specify input file"),
-        QStringLiteral("HTML files (*.htm, *.html) | *.htm;*.html"));
+        this, QStringLiteral("Specify input file"), FolderOfNamedFile(ui_.inputFileEdit->text()),
+        {QStringLiteral("HTML files (*.htm, *.html) | *.htm;*.html"),
+         QStringLiteral("All files (*) | *")});
     if (path.isEmpty()) {
         return;
     }
