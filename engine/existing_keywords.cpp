@@ -85,6 +85,7 @@ private:
 std::string LowerCaseText(std::string_view line, const text::LineDecoder& decoder,
                           std::size_t begin, std::size_t end, std::size_t pieceBytes) {
     std::string out;
+    out.reserve(end - begin); // the positions count bytes of the lower-cased text
     std::size_t at = 0;
     ForEachLowerCasePiece(
         line, decoder,
