@@ -29,7 +29,9 @@ public:
                      orvanta::ui::MessageIcon) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    QString askOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString askOpenFileName(QWidget*, const QString&, const QString&, const QStringList&) override {
+        return {};
+    }
     bool openUrl(const QUrl&) override { return false; }
 };
 

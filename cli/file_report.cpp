@@ -83,39 +83,50 @@ void AddPageLanguage(PageLanguage language, JsonObject& json) {
     }
 }
 
+// Each report adds its JSON fields to json, when JSON output was asked for (json not null): a
+// huge output is not copied into a JSON text nobody reads.
+
 // The keywords meta tag already in the document.
-void ReportExisting(const std::string& path, FileReport& report, JsonObject& json) {
+void ReportExisting(const std::string& path, FileReport& report, JsonObject* json) {
     const ExistingKeywords existing = FindExistingKeywords(path);
     report.boxText = core::ExistingKeywordsText(existing);
     report.ok = existing.outcome != ExistingKeywordsOutcome::ReadError;
     if (!report.ok) {
         report.errorMessage = report.boxText;
     }
-    json.field("existing", report.boxText);
+    if (json != nullptr) {
+        json->field("existing", report.boxText);
+    }
 }
 
 void ReportTag(const std::vector<WordEntry>& words, const AnalysisSettings& settings,
-               FileReport& report, JsonObject& json) {
+               FileReport& report, JsonObject* json) {
     const ComposedTag tag = ComposeMetaTag(words, settings);
     report.boxText = core::TagBoxText(tag, settings);
-    if (tag.noWords) {
-        json.null("tag").field("message", report.boxText);
+    if (json == nullptr) {
         return;
     }
-    json.raw("tag", JsonObject()
-                        .field("text", tag.tagLine)
-                        .raw("keywords", JsonStringArray(tag.keywords))
-                        .field("keywordCount", tag.keywordCount)
-                        .field("byteCount", tag.byteCount)
-                        .str());
+    if (tag.noWords) {
+        json->null("tag").field("message", report.boxText);
+        return;
+    }
+    json->raw("tag", JsonObject()
+                         .field("text", tag.tagLine)
+                         .raw("keywords", JsonStringArray(tag.keywords))
+                         .field("keywordCount", tag.keywordCount)
+                         .field("byteCount", tag.byteCount)
+                         .str());
 }
 
 void ReportWordList(const std::vector<WordEntry>& words, const AnalysisSettings& settings,
-                    FileReport& report, JsonObject& json) {
+                    FileReport& report, JsonObject* json) {
     report.boxText = core::WordListBoxText(words, settings);
-    json.raw("words", JsonWordArray(words));
+    if (json == nullptr) {
+        return;
+    }
+    json->raw("words", JsonWordArray(words));
     if (words.empty()) {
-        json.field("message", report.boxText);
+        json->field("message", report.boxText);
     }
 }
 
@@ -130,8 +141,9 @@ FileReport AnalyseReadableFile(const std::string& file, const Options& options,
     }
 
     FileReport report;
-    JsonObject json;
-    json.field("file", name).field("mode", ModeName(options.mode));
+    JsonObject object;
+    JsonObject* json = options.format == Format::Json ? &object : nullptr;
+    object.field("file", name).field("mode", ModeName(options.mode));
     const AnalysisSettings settings = core::ToAnalysisSettings(options.settings);
     if (options.mode == Mode::ShowExisting) {
         ReportExisting(path, report, json);
@@ -144,21 +156,23 @@ FileReport AnalyseReadableFile(const std::string& file, const Options& options,
         report.ok = true;
         report.wordsFound = static_cast<std::int64_t>(run.words.size());
         report.pageLanguage = run.pageLanguage;
-        json.field("wordsFound", report.wordsFound);
-        AddPageLanguage(run.pageLanguage, json);
+        object.field("wordsFound", report.wordsFound);
+        AddPageLanguage(run.pageLanguage, object);
         if (options.mode == Mode::GenerateTag) {
             ReportTag(run.words, settings, report, json);
         } else {
             ReportWordList(run.words, settings, report, json);
         }
     }
-    json.field("output", report.boxText);
-    if (report.ok) {
-        json.null("error");
-    } else {
-        json.field("error", report.errorMessage);
+    if (json != nullptr) {
+        json->field("output", report.boxText);
+        if (report.ok) {
+            json->null("error");
+        } else {
+            json->field("error", report.errorMessage);
+        }
+        report.json = json->str();
     }
-    report.json = json.str();
     return report;
 }
 

@@ -2,10 +2,12 @@
 
 #include "core/state_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
 #include <optional>
+#include <string_view>
 
 namespace orvanta::cli {
 namespace {
@@ -19,6 +21,24 @@ std::optional<int> ParseSmallInt(const std::string& text) {
         return std::nullopt;
     }
     return value;
+}
+
+// A limit option takes a whole number, with or without a sign, or an empty text for no limit. The
+// window's box reads whatever it holds by its leading number ("1e2" as 12, "abc" as no limit);
+// on a command line such a value is a mistake.
+bool IsLimitText(std::string_view text) {
+    if (text.empty()) {
+        return true;
+    }
+    if (text.front() == '+' || text.front() == '-') {
+        text.remove_prefix(1);
+    }
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string LimitError(const std::string& name) {
+    return "option '" + name + "' takes a whole number, or an empty text for no limit";
 }
 
 struct ListOption {
@@ -112,6 +132,8 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
         o.settings.wordsToIgnore = value;
     } else if (name == "--begin-with") {
         o.settings.beginMetaTagWith = value;
+    } else if ((name == "--max-keywords" || name == "--max-bytes") && !IsLimitText(value)) {
+        return LimitError(name);
     } else if (name == "--max-keywords") {
         o.settings.maxKeywordsText = value;
         o.maxKeywordsGiven = true;
@@ -205,48 +227,61 @@ ParseResult ParseOptions(const std::vector<std::string>& args, bool inputIsPiped
 
 std::string UsageText() {
     return R"(Usage: orvanta-cli [OPTION]... [FILE]...
-Prints the keywords meta tag for each HTML FILE, exactly as the desktop program shows it.
-A FILE of - reads the page from standard input, as does giving no FILE with a pipe on it.
+Prints the keywords meta tag for each HTML FILE, exactly as the desktop program
+shows it. A FILE of - reads the page from standard input, as does giving no
+FILE with a pipe on it.
 
 Output:
-  --list-words                    list every qualifying word with rank, value and frequency
-  --show-existing                 show the keywords meta tag the document already has
-  --format text|json              text (default) or one JSON object per file
-  --stats                         print "Number of words found: N" and "Page language: CODE"
-                                  on standard error
+  --list-words                 list every qualifying word with rank, value and
+                               frequency
+  --show-existing              show the keywords meta tag the document already
+                               has
+  --format text|json           text (default) or one JSON object per file
+  --stats                      print "Number of words found: N" and
+                               "Page language: CODE" on standard error
 
 Settings:
-  --settings FILE                 start from the settings saved by the desktop program (orv.usr);
-                                  options after it change them
+  --settings FILE              start from the settings saved by the desktop
+                               program (orv.usr); options after it change them
 
 Word selection:
-  --no-ignore-common-words        count common English words too
-  --no-ignore-short-words         count short words too
-  --short-word-size N             ignore words of N letters or less (1-9, default 3)
-  --min-frequency N               count only words occurring at least N times (1-9, default 2)
-  --ignore TEXT                   words to ignore, separated by spaces or commas
-  --page-language auto|none|CODE  whose common words are ignored besides the English ones:
-                                  auto (default) decides from the page's text, none ignores
-                                  English ones only, CODE names one of ar bg cs da de el es fa
-                                  fi fr he hi hu id it ja ko nl no pl pt ro ru sv th tr uk vi zh
+  --no-ignore-common-words     count common English words too
+  --no-ignore-short-words      count short words too
+  --short-word-size N          ignore words of N letters or less (1-9,
+                               default 3)
+  --min-frequency N            count only words occurring at least N times
+                               (1-9, default 2)
+  --ignore TEXT                words to ignore, separated by spaces or commas
+  --page-language auto|none|CODE
+                               whose common words are ignored besides the
+                               English ones: auto (default) decides from the
+                               page's text, none ignores English ones only,
+                               CODE names one of ar bg cs da de el es fa fi
+                               fr he hi hu id it ja ko nl no pl pt ro ru sv
+                               th tr uk vi zh
 
 Weights:
-  --table-weight N                extra weight of words in tables (0-9, default 1; 0 drops tables)
-  --bold-weight N                 extra weight of words in bold text (1-9, default 3)
-  --existing-keywords-weight N    weight of existing keywords (0-9, default 1; 0 drops them)
+  --table-weight N             extra weight of words in tables (0-9, default 1;
+                               0 drops tables)
+  --bold-weight N              extra weight of words in bold text (1-9,
+                               default 3)
+  --existing-keywords-weight N weight of existing keywords (0-9, default 1;
+                               0 drops them)
 
 The tag:
-  --begin-with TEXT               comma-separated phrases to begin the tag with
-  --max-keywords TEXT             maximum number of keywords (5-100, default 50; empty: no limit)
-  --max-bytes TEXT                maximum length of the tag (up to 1000, default 500; empty: no limit)
+  --begin-with TEXT            comma-separated phrases to begin the tag with
+  --max-keywords N             maximum number of keywords (5-100, default 50;
+                               an empty N: no limit)
+  --max-bytes N                maximum length of the tag (up to 1000, default
+                               500; an empty N: no limit)
 
-  --jobs N                        analyse up to N files at once (default: one per processor);
-                                  the output is the same as with one
-  -h, --help                      show this help and exit
-  -V, --version                   show the version and exit
+  --jobs N                     analyse up to N files at once (default: one per
+                               processor); the output is the same as with one
+  -h, --help                   show this help and exit
+  -V, --version                show the version and exit
 
-Exit status: 0 on success, 2 when a file could not be analysed or the output could not be
-written, 64 on a usage error.
+Exit status: 0 on success, 2 when a file could not be analysed or the output
+could not be written, 64 on a usage error.
 The HTML files are only read, never written.
 )";
 }

@@ -1,7 +1,9 @@
 // Reading a page in the encoding it declares (byte-order marks, declared legacy encodings,
 // UTF-16 with odd byte counts), deciding the page's language from its lines, and preparing each
-// line both whole and cut into small pieces, which must give the same text.
+// line both whole and cut into small pieces, which must give the same text; the existing keywords
+// tag looked for in small pieces must be the one found in whole lines.
 #include "engine/document_reader.h"
+#include "engine/existing_keywords.h"
 #include "engine/line_preparation.h"
 #include "engine/long_line_preparation.h"
 #include "engine/page_language.h"
@@ -20,6 +22,14 @@ void PrepareBothWays(std::string_view raw, const orvanta::text::LineDecoder& dec
     const bool kept = orvanta::PrepareLine(raw, whole, decoder);
     if (kept != orvanta::PrepareLongLine(raw, pieces, decoder, nullptr, pieceBytes) ||
         (kept && whole != pieces)) {
+        __builtin_trap();
+    }
+}
+
+void FindExistingBothWays(const std::string& path, std::size_t pieceBytes) {
+    const orvanta::ExistingKeywords whole = orvanta::FindExistingKeywords(path);
+    const orvanta::ExistingKeywords pieces = orvanta::FindExistingKeywords(path, pieceBytes);
+    if (whole.outcome != pieces.outcome || whole.tag != pieces.tag) {
         __builtin_trap();
     }
 }
@@ -47,5 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     (void)vote.result();
+    FindExistingBothWays(page.path(), pieceBytes);
     return 0;
 }

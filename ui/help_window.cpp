@@ -5,6 +5,7 @@
 #include "ui/window_fonts.h"
 #include "ui/window_geometry.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -39,6 +40,7 @@ HelpWindow::HelpWindow(const QRect& mainFrame, const QSize& mainClient,
     closeButton_ = new QPushButton(QStringLiteral("Close"), this);
     closeButton_->setObjectName(QStringLiteral("cmdClose"));
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
+    addKeys();
 
     // Width: main window minus 400 twips; height: minus 680; both frames alike, so the client
     // areas differ by the same amounts.
@@ -46,6 +48,18 @@ HelpWindow::HelpWindow(const QRect& mainFrame, const QSize& mainClient,
            std::max(0, mainClient.height() - scale.px(680)));
     move(mainFrame.topLeft() + QPoint(scale.px(200), scale.px(480)));
     layOut();
+}
+
+// Escape closes the window as Close does, Enter presses Close, and Tab moves between the text
+// and Close.
+void HelpWindow::addKeys() {
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+    addAction(close);
+    closeButton_->setAutoDefault(true);
+    helpTextBox_->setTabChangesFocus(true);
 }
 
 void HelpWindow::open() {

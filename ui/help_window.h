@@ -23,6 +23,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void addKeys();
     void layOut();
 
     QPlainTextEdit* helpTextBox_ = nullptr;

@@ -31,6 +31,8 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -280,6 +282,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     }
+    if (event->type() == QEvent::FocusOut && watched == ui_.inputFileEdit) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        inputFileLeftByTab_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    }
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
@@ -307,8 +313,11 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     }
     if (old == ui_.inputFileEdit) {
         // Enter already did what leaving does; its own focus move must not do it twice.
+        // Tab goes on through the controls in their order; leaving otherwise is a step done.
         if (inputFileLeftByEnter_) {
             inputFileLeftByEnter_ = false;
+        } else if (inputFileLeftByTab_) {
+            checkInputFileBox();
         } else {
             onInputFileEditingFinished();
         }
@@ -354,11 +363,23 @@ void MainWindow::onHelpClicked() {
     help_->open();
 }
 
+namespace {
+
+// The open dialog starts where the page named in the input box is, when that folder exists.
+QString FolderOfNamedFile(const QString& boxText) {
+    const QString path = TrimSpaces(boxText);
+    const QFileInfo file(path);
+    return !path.isEmpty() && file.dir().exists() ? file.absolutePath() : QString();
+}
+
+} // namespace
+
 void MainWindow::onInputFileClicked() {
     analysisCurrent_ = false;
     const QString path = options_.dialogs->askOpenFileName(
-        this, QStringLiteral("Specify input file"),
-        QStringLiteral("HTML files (*.htm, *.html) | *.htm;*.html"));
+        this, QStringLiteral("Specify input file"), FolderOfNamedFile(ui_.inputFileEdit->text()),
+        {QStringLiteral("HTML files (*.htm, *.html) | *.htm;*.html"),
+         QStringLiteral("All files (*) | *")});
     if (path.isEmpty()) {
         return;
     }
@@ -446,8 +467,14 @@ void MainWindow::onUrlsDropped(const QList<QUrl>& urls) {
 }
 
 void MainWindow::onInputFileEditingFinished() {
+    if (checkInputFileBox()) {
+        setFocusToNextStep();
+    }
+}
+
+bool MainWindow::checkInputFileBox() {
     if (!isEnabled()) {
-        return;
+        return false;
     }
     const QString path = TrimSpaces(ui_.inputFileEdit->text());
     SetTextIfChanged(ui_.inputFileEdit, path);
@@ -455,7 +482,7 @@ void MainWindow::onInputFileEditingFinished() {
         validateInputFile(path);
     }
     analysisCurrent_ = false;
-    setFocusToNextStep();
+    return true;
 }
 
 void MainWindow::validateInputFile(const QString& path) {

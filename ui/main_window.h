@@ -95,6 +95,8 @@ private:
     bool handleFileDrag(QEvent* event);
     void onUrlsDropped(const QList<QUrl>& urls);
     void onInputFileEditingFinished();
+    // Trims and checks the name in the input box; false when the window is disabled.
+    bool checkInputFileBox();
     void onWordsToIgnoreEditingFinished();
     void onMaxKeywordsEditingFinished();
     void onMaxBytesEditingFinished();
@@ -136,6 +138,7 @@ private:
     bool ending_ = false;
     bool settingControls_ = false;
     bool inputFileLeftByEnter_ = false;
+    bool inputFileLeftByTab_ = false;
     QString pendingFile_;  // given during a run, taken when it ends
     int normalHeight_ = 0; // twips, outer height at start-up
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace orvanta::ui {
 
@@ -96,6 +97,7 @@ void MainWindowControls::create(QWidget* window) {
     }
     createBottomStrip(window, s);
     setTabOrder();
+    setKeyboardAccess(window);
 }
 
 // The input file, the two ignore options and the two text boxes with their Clear buttons.
@@ -260,6 +262,32 @@ void MainWindowControls::setTabOrder() {
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+}
+
+// Enter presses the focused button; Tab moves on from the output box too, since a tag needs no
+// tab character. Each box and list is tied to the caption beside it, which a screen reader reads
+// as its name; the two boxes without a caption of their own are named for what they hold.
+void MainWindowControls::setKeyboardAccess(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+    outputBox->setTabChangesFocus(true);
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {charsOrLessLabel, shortWordSizeList},
+        {wordsToIgnoreLabel, wordsToIgnoreEdit},
+        {beginMetaTagWithLabel, beginMetaTagWithEdit},
+        {minFrequencyLabel, minFrequencyList},
+        {existingKeywordsWeightLabel, existingKeywordsWeightList},
+        {tableWeightLabel, tableWeightList},
+        {boldWeightLabel, boldWeightList},
+        {maxKeywordsLabel, maxKeywordsEdit},
+        {maxBytesLabel, maxBytesEdit},
+    };
+    for (const auto& [label, control] : captions) {
+        label->setBuddy(control);
+    }
+    inputFileEdit->setAccessibleName(inputFileButton->text());
+    outputBox->setAccessibleName(QStringLiteral("Output"));
 }
 
 core::UserSettings MainWindowControls::read() const {

@@ -20,7 +20,8 @@ class LinkLabel;
 class TwipScale;
 
 // The main window's controls: each at its place in the layout, with its caption, font, colour
-// and object name, and the order in which Tab visits them.
+// and object name, the order in which Tab visits them, and what the keyboard and a screen reader
+// need.
 struct MainWindowControls {
     // Builds every control as a child of window and sizes the window.
     void create(QWidget* window);
@@ -75,6 +76,7 @@ private:
     void createRunRows(QWidget* window, const TwipScale& s);
     void createBottomStrip(QWidget* window, const TwipScale& s);
     void setTabOrder();
+    void setKeyboardAccess(QWidget* window);
 };
 
 } // namespace orvanta::ui

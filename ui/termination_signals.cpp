@@ -9,7 +9,7 @@
 namespace orvanta::ui {
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // The pipe's writing end, for the handler (only one object is active at a time).
 volatile std::sig_atomic_t signalPipe = -1;
@@ -24,14 +24,19 @@ void OnTerminationSignal(int signal) {
     errno = savedErrno;
 }
 
-void SetHandler(void (*handler)(int)) {
+void SetHandler(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : kSignals) {
-        ::sigaction(signal, &action, nullptr);
-    }
+    ::sigaction(signal, &action, nullptr);
+}
+
+// A signal the program was started with ignored stays ignored: nohup ignores SIGHUP, and a shell
+// ignores SIGINT for a command it runs in the background.
+bool IsIgnored(int signal) {
+    struct sigaction current {};
+    return ::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
 }
 
 } // namespace
@@ -44,14 +49,21 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::onPipeReadable);
     signalPipe = pipe_[1];
-    SetHandler(OnTerminationSignal);
+    for (const int signal : kSignals) {
+        if (!IsIgnored(signal)) {
+            SetHandler(signal, OnTerminationSignal);
+            handledSignals_.push_back(signal);
+        }
+    }
 }
 
 TerminationSignals::~TerminationSignals() {
     if (notifier_ == nullptr) {
         return;
     }
-    SetHandler(SIG_DFL);
+    for (const int signal : handledSignals_) {
+        SetHandler(signal, SIG_DFL);
+    }
     signalPipe = -1;
     ::close(pipe_[0]);
     ::close(pipe_[1]);

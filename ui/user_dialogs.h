@@ -3,6 +3,7 @@
 #include "core/messages.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -21,10 +22,11 @@ public:
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              MessageIcon icon) = 0;
 
-    // An open-file dialog. filter has the form "Description | *.a;*.b". Returns the chosen path,
-    // or an empty text when the user cancels.
-    virtual QString askOpenFileName(QWidget* parent, const QString& title,
-                                    const QString& filter) = 0;
+    // An open-file dialog that starts in folder (the dialog's own choice when empty) and offers
+    // the filters in order, each of the form "Description | *.a;*.b". Returns the chosen path, or
+    // an empty text when the user cancels.
+    virtual QString askOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                                    const QStringList& filters) = 0;
 
     // Opens the address with the desktop's default handler; false when that could not be started.
     virtual bool openUrl(const QUrl& url) = 0;
@@ -34,7 +36,8 @@ class QtUserDialogs final : public UserDialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      MessageIcon icon) override;
-    QString askOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString askOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                            const QStringList& filters) override;
     bool openUrl(const QUrl& url) override;
 };
 

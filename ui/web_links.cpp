@@ -27,14 +27,18 @@ QUrl MakerUrl() {
 }
 
 void OpenWebPage(UserDialogs& dialogs, QWidget* parent, const QUrl& address) {
-    if (!dialogs.openUrl(address)) {
-        dialogs.showMessage(parent,
-                            QStringLiteral("Error launching web browser. ") +
-                                QStringLiteral("Please make sure that your web browser is "
-                                               "correctly installed ") +
-                                QStringLiteral("and configured"),
-                            ProgramName(), MessageIcon::Warning);
+    if (dialogs.openUrl(address)) {
+        return;
     }
+    // Both links lead into the manual, a file the user can still open by hand.
+    dialogs.showMessage(parent,
+                        QStringLiteral("Error launching web browser. ") +
+                            QStringLiteral("Please make sure that your web browser is "
+                                           "correctly installed ") +
+                            QStringLiteral("and configured") +
+                            QStringLiteral("\n\nThe manual is the file ") +
+                            QDir::toNativeSeparators(ManualUrl().toLocalFile()),
+                        ProgramName(), MessageIcon::Warning);
 }
 
 } // namespace orvanta::ui

@@ -14,7 +14,8 @@ QUrl ManualUrl();
 // The maker's page: the manual's "About" section.
 QUrl MakerUrl();
 
-// Hands the address to the desktop's browser; tells the user when that cannot be done.
+// Hands the address to the desktop's browser; tells the user when that cannot be done, and where
+// the manual is.
 void OpenWebPage(UserDialogs& dialogs, QWidget* parent, const QUrl& address);
 
 } // namespace orvanta::ui

@@ -184,6 +184,10 @@ TEST(CliOptions, UsageErrorsExitWith64) {
         EXPECT_EQ(r.status, 64) << (args.empty() ? "" : args[0]);
         EXPECT_TRUE(r.out.empty());
     }
+    const CommandResult limit = RunCli({"--max-bytes", "1e2", "x.html"});
+    EXPECT_EQ(limit.status, 64);
+    EXPECT_EQ(limit.err, "orvanta-cli: option '--max-bytes' takes a whole number, or an empty "
+                         "text for no limit\nTry 'orvanta-cli --help' for more information.\n");
     EXPECT_EQ(RunCli({"--help"}).status, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "orvanta-cli 1.0\n");
     EXPECT_EQ(RunCli({"-V"}).out, "orvanta-cli 1.0\n");

@@ -7,7 +7,8 @@
 #include <QUrl>
 #include <vector>
 
-// Stands in for the user: records every message box, cancels the open dialog, and lets the
+// Stands in for the user: records every message box, cancels the open dialog (noting where it
+// would have started and what it would have offered), and lets the
 // browser succeed or fail on demand. Nothing ever blocks.
 class FakeDialogs final : public orvanta::ui::UserDialogs {
 public:
@@ -16,7 +17,12 @@ public:
         const bool warning = icon == orvanta::ui::MessageIcon::Warning;
         messages << text + " | " + title + (warning ? " | warning" : "");
     }
-    QString askOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString askOpenFileName(QWidget*, const QString&, const QString& folder,
+                            const QStringList& filters) override {
+        dialogFolder = folder;
+        dialogFilters = filters;
+        return {};
+    }
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);
         return browserWorks;
@@ -25,5 +31,8 @@ public:
     // Each box as "text | title", with " | warning" when it bears the warning icon.
     QStringList messages;
     bool browserWorks = true;
+    // What the last open dialog was asked to show.
+    QString dialogFolder;
+    QStringList dialogFilters;
     std::vector<QUrl> openedUrls;
 };

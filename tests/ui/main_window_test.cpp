@@ -1,3 +1,4 @@
+#include "ui/web_links.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -366,7 +367,8 @@ private slots:
         f.click("lblOnlineDocumentation");
         QCOMPARE(f.dialogs.messages,
                  QStringList{"Error launching web browser. Please make sure that your web browser "
-                             "is correctly installed and configured | Orvanta | warning"});
+                             "is correctly installed and configured\n\nThe manual is the file " +
+                             orvanta::ui::ManualUrl().toLocalFile() + " | Orvanta | warning"});
     }
 };
 

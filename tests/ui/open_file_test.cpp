@@ -5,10 +5,13 @@
 #include "ui/single_instance_lock.h"
 #include "window_fixture.h"
 
+#include <QComboBox>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTimer>
 #include <thread>
 
 using orvanta::ui::FileToOpen;
@@ -151,6 +154,60 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
         QVERIFY(started.window->isActiveWindow());
         qunsetenv("XDG_RUNTIME_DIR");
+    }
+
+    // The open dialog starts in the folder of the page named in the input box, when that folder
+    // exists, and offers every file after the HTML ones.
+    void theOpenDialogStartsWhereTheNamedPageIs_data() {
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("a page") << "FOLDER/page.html"
+                                << "FOLDER";
+        QTest::newRow("a missing page in a folder") << "FOLDER/missing.html"
+                                                    << "FOLDER";
+        QTest::newRow("spaces around") << "  FOLDER/page.html  "
+                                       << "FOLDER";
+        QTest::newRow("relative") << "page.html" << QDir::currentPath();
+        QTest::newRow("no such folder") << "FOLDER/none/page.html"
+                                        << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+
+    void theOpenDialogStartsWhereTheNamedPageIs() {
+        QFETCH(QString, named);
+        QFETCH(QString, folder);
+        WindowFixture f;
+        f.startOn("<title>Rose</title>");
+        f.box("txbInputFile")->setText(QString(named).replace("FOLDER", f.folder.path()));
+        f.click("cmdInputFile");
+        QCOMPARE(f.dialogs.dialogFolder, QString(folder).replace("FOLDER", f.folder.path()));
+        QCOMPARE(f.dialogs.dialogFilters,
+                 QStringList({"HTML files (*.htm, *.html) | *.htm;*.html", "All files (*) | *"}));
+    }
+
+    // The desktop's dialog shows that folder and the two filters by their descriptions.
+    void theRealDialogShowsTheFolderAndTheFilters() {
+        const QTemporaryDir folder;
+        QString shownFolder;
+        QStringList shownFilters;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shownFolder = dialog->directory().absolutePath();
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; types && i < types->count(); ++i) {
+                shownFilters << types->itemText(i);
+            }
+            dialog->reject();
+        });
+        orvanta::ui::QtUserDialogs dialogs;
+        QCOMPARE(dialogs.askOpenFileName(
+                     nullptr, "Specify input file", folder.path(),
+                     {"HTML files (*.htm, *.html) | *.htm;*.html", "All files (*) | *"}),
+                 QString());
+        QCOMPARE(shownFolder, QDir(folder.path()).absolutePath());
+        QCOMPARE(shownFilters, QStringList({"HTML files (*.htm, *.html)", "All files (*)"}));
     }
 };
 

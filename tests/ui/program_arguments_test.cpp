@@ -1,0 +1,80 @@
+// The window program's command line: help and the version without a window, and no option it
+// does not know.
+#include "ui/program_arguments.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using orvanta::ui::InformationRequest;
+
+class ProgramArgumentsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void argumentsAreReadAsOptionsUpToTwoDashes() {
+        using Args = std::vector<std::string>;
+        const struct {
+            Args arguments;
+            InformationRequest request;
+            std::string unknown;
+        } rows[] = {
+            {{}, InformationRequest::None, ""},
+            {{"page.html"}, InformationRequest::None, ""},
+            {{"-h"}, InformationRequest::Help, "-h"},
+            {{"page.html", "--help"}, InformationRequest::Help, "--help"},
+            {{"-V"}, InformationRequest::Version, "-V"},
+            {{"--version", "-h"}, InformationRequest::Version, "--version"},
+            {{"-x", "page.html"}, InformationRequest::None, "-x"},
+            {{"-"}, InformationRequest::None, "-"},
+            {{"--", "-h"}, InformationRequest::None, ""},
+            {{"page.html", "--", "--version"}, InformationRequest::None, ""},
+        };
+        for (const auto& row : rows) {
+            QCOMPARE(orvanta::ui::FindInformationRequest(row.arguments), row.request);
+            QCOMPARE(orvanta::ui::FirstUnknownOption(row.arguments), row.unknown);
+        }
+    }
+
+    // Help and the version come without a display; an unknown option is refused once Qt has
+    // taken out its own.
+    void theProgramAnswersOnStandardOutputOrRefuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString help = QString::fromStdString(orvanta::ui::HelpText());
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "";
+        QTest::newRow("-h") << QStringList{"-h", "page.html"} << 0 << help << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "orvanta 1.0\n"
+                                   << "";
+        QTest::newRow("-V") << QStringList{"-V"} << 0 << "orvanta 1.0\n"
+                            << "";
+        QTest::newRow("-x") << QStringList{"-platform", "offscreen", "-x"} << 64 << ""
+                            << "orvanta: unknown option '-x'\nUsage: orvanta [OPTION]... [FILE]\n"
+                               "Try 'orvanta --help' for more information.\n";
+    }
+
+    void theProgramAnswersOnStandardOutputOrRefuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(name);
+        }
+        const QTemporaryDir runtime; // private, as the desktop's is
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        program.setProcessEnvironment(environment);
+        program.start(ORVANTA_APP_PATH, arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramArgumentsTest)
+#include "program_arguments_test.moc"
