@@ -42,7 +42,7 @@ bool IsOneAlphabeticWord(std::string_view run) {
 // page may hold megabytes of them without a stop. Real text has a stop long before.
 constexpr std::size_t kLongestRunPart = 1 << 20;
 
-std::size_t PieceOfRunEnd(std::string_view run, std::size_t from) {
+std::size_t PartOfRunEnd(std::string_view run, std::size_t from) {
     if (run.size() - from <= kLongestRunPart) {
         return run.size();
     }
@@ -94,7 +94,7 @@ void ScriptWordCutter::cut(std::string_view run, const WordSink& take) {
     run_ = run;
     hasPending_ = false;
     for (std::size_t from = 0; from < run.size();) {
-        const std::size_t to = PieceOfRunEnd(run, from);
+        const std::size_t to = PartOfRunEnd(run, from);
         const std::string_view part = run.substr(from, to - from);
         if (IsOneAlphabeticWord(part)) {
             addPiece({from, to, false}, take);
@@ -112,6 +112,9 @@ void ScriptWordCutter::cut(std::string_view run, const WordSink& take) {
 void ScriptWordCutter::cutByBreakRules(std::size_t from, std::size_t to, const WordSink& take) {
     if (!iterator_) {
         iterator_ = std::make_unique<Iterator>();
+    }
+    if (!iterator_->words) {
+        return; // ICU without its word break data: no words of this kind
     }
     UErrorCode status = U_ZERO_ERROR;
     iterator_->text = utext_openUTF8(iterator_->text, run_.data() + from,
