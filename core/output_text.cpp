@@ -3,6 +3,12 @@
 #include "engine/word_list_report.h"
 
 namespace orvanta::core {
+namespace {
+
+// The first of the summary lines under a tag; the clipboard copy ends where it begins.
+constexpr std::string_view kKeywordCountLine = "Number of keywords in meta tag";
+
+} // namespace
 
 std::string NoWordsMessage(const AnalysisSettings& settings) {
     const int size = settings.shortWordSize;
@@ -26,13 +32,13 @@ std::string TagBoxText(const ComposedTag& tag, const AnalysisSettings& settings)
     if (tag.noWords) {
         return NoWordsMessage(settings);
     }
-    return TagClipboardText(tag) +
-           "Number of keywords in meta tag: " + std::to_string(tag.keywordCount) +
+    return tag.tagLine + "\r\n\r\n" + std::string(kKeywordCountLine) + ": " +
+           std::to_string(tag.keywordCount) +
            "\r\nNumber of bytes in meta tag: " + std::to_string(tag.byteCount);
 }
 
-std::string TagClipboardText(const ComposedTag& tag) {
-    return tag.tagLine + "\r\n\r\n";
+std::string ClipboardText(std::string_view boxText) {
+    return std::string(boxText.substr(0, boxText.find(kKeywordCountLine)));
 }
 
 std::string WordListBoxText(const std::vector<WordEntry>& ranked,

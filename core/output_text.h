@@ -19,9 +19,10 @@ std::string NoWordsMessage(const AnalysisSettings& settings);
 // The tag, a blank line and the two summary lines; the no-words message when there is no tag.
 std::string TagBoxText(const ComposedTag& tag, const AnalysisSettings& settings);
 
-// What "Copy to clipboard" takes from a tag's box text: the tag and the blank line after it,
-// without the summary lines.
-std::string TagClipboardText(const ComposedTag& tag);
+// What "Copy to clipboard" takes from the output box: its text up to the first "Number of
+// keywords in meta tag" (so a tag, however edited, without its summary lines), or all of it when
+// that text is not there (a word list, or summary lines the user removed or reworded).
+std::string ClipboardText(std::string_view boxText);
 
 // The word list, or the no-words message for an empty table.
 std::string WordListBoxText(const std::vector<WordEntry>& ranked, const AnalysisSettings& settings);

@@ -673,8 +673,6 @@ void MainWindow::writeOutput(bool generateTag) {
     }
     const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
     setOutputText(text);
-    shownTagText_ = tag.noWords ? QString() : text;
-    shownTagClipboardText_ = FromEngineText(core::TagClipboardText(tag));
 }
 
 void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
@@ -712,10 +710,9 @@ bool MainWindow::stopRequested() {
 void MainWindow::onCopyToClipboardClicked() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    // A tag still shown as written is copied without its summary lines; anything else whole.
-    const QString shown = ui_.outputBox->toPlainText();
-    clipboard->setText(!shownTagText_.isEmpty() && shown == shownTagText_ ? shownTagClipboardText_
-                                                                          : shown);
+    // A tag, however edited, is copied without its summary lines; anything else whole.
+    clipboard->setText(
+        QString::fromStdString(core::ClipboardText(ToEngineText(ui_.outputBox->toPlainText()))));
     setFocusToNextStep();
 }
 

@@ -128,8 +128,6 @@ private:
     IgnoreList ignoreList_;
     std::vector<WordEntry> words_;
     // The last tag written to the output box, for the clipboard copy.
-    QString shownTagText_;
-    QString shownTagClipboardText_;
 
     bool loading_ = false;
     bool analysisCurrent_ = false;

@@ -52,7 +52,7 @@ TEST(ComposeMetaTag, PhrasesThenWordsNotContainedInThem) {
                                    "Number of keywords in meta tag: 4\r\n"
                                    "Number of bytes in meta tag: 66");
     EXPECT_EQ(tag.beginTextShown, "Rose Garden, Soil Care");
-    EXPECT_EQ(TagClipboardText(tag), kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n");
+    EXPECT_EQ(ClipboardText(tag.text), kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n");
     const ComposedBox accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
     EXPECT_EQ(Content(accented), "caf\xC3\xA9,menu"); // the phrase hides the folded word
     EXPECT_EQ(accented.byteCount, 31 + 4 + 5);        // characters, not UTF-8 bytes
@@ -122,6 +122,27 @@ TEST(ComposeMetaTag, ByteLimit) {
     // The byte test comes before the phrase test: a hidden word can still end the loop.
     EXPECT_EQ(Content(Compose(Ranked({"longerword", "beta"}), "longerword", "", "50")),
               "longerword");
+}
+
+TEST(ClipboardText, EndsAtTheFirstSummaryLine) {
+    const struct {
+        std::string box;
+        std::string copied;
+    } rows[] = {
+        {"<tag>\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes in meta tag: 9",
+         "<tag>\r\n\r\n"},
+        // Edited by the user: the edit is copied, the summary lines are not.
+        {"<edited tag>\n\nNumber of keywords in meta tag: 2\n", "<edited tag>\n\n"},
+        // Case-sensitive: reworded summary lines, a word list, an empty box are copied whole.
+        {"<tag>\n\nnumber of keywords in meta tag: 2",
+         "<tag>\n\nnumber of keywords in meta tag: 2"},
+        {"Rank Value Frequency\r\n   1   100    3 rose\r\n",
+         "Rank Value Frequency\r\n   1   100    3 rose\r\n"},
+        {"", ""},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(ClipboardText(r.box), r.copied) << r.box;
+    }
 }
 
 TEST(WordListBoxText, ColumnsLineUpAndZeroValuesAreLeftOut) {
