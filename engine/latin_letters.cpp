@@ -1,6 +1,7 @@
 #include "engine/latin_letters.h"
 
 #include "util/letter_classes.h"
+#include "util/text_codec.h"
 
 #include <algorithm>
 #include <cstring>

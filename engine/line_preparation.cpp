@@ -267,10 +267,7 @@ void Note(char32_t c, char32_t lower, BeyondAscii& seen) {
 
 bool LowerSequence(const char* in, std::size_t length, std::size_t rest, std::string& line,
                    std::size_t& w, BeyondAscii& seen) {
-    char32_t c = static_cast<unsigned char>(in[0]) & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        c = (c << 6) | (static_cast<unsigned char>(in[k]) & 0x3F);
-    }
+    const char32_t c = text::CodePointAt(std::string_view(in, length), 0, length);
     const char32_t lower = text::SimpleLowerCase(c);
     Note(c, lower, seen);
     if (lower == c) {

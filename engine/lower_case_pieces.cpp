@@ -1,5 +1,6 @@
 #include "engine/lower_case_pieces.h"
 
+#include "util/text_codec.h"
 #include "util/unicode_lower.h"
 
 #include <algorithm>
@@ -16,10 +17,6 @@ enum class Cut {
     Nowhere,       // a shift-state encoding: a byte's meaning depends on what came before
 };
 
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 std::size_t PieceEnd(std::string_view line, std::size_t begin, std::size_t pieceBytes, Cut cut) {
     if (cut == Cut::Nowhere || line.size() - begin <= pieceBytes) {
         return line.size();
@@ -29,11 +26,12 @@ std::size_t PieceEnd(std::string_view line, std::size_t begin, std::size_t piece
     case Cut::AnyByte:
         break;
     case Cut::CharacterEdge:
-        while (end > begin && IsContinuationByte(line[end])) {
+        while (end > begin && text::IsUtf8ContinuationByte(line[end])) {
             --end;
         }
         if (end == begin) { // a piece smaller than one character: take that character
-            for (end = begin + 1; end < line.size() && IsContinuationByte(line[end]); ++end) {
+            for (end = begin + 1; end < line.size() && text::IsUtf8ContinuationByte(line[end]);
+                 ++end) {
             }
         }
         break;

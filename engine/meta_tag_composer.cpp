@@ -42,14 +42,6 @@ std::u32string PhraseTestText(std::u32string_view trimmedBegin) {
     return text::DecodeUtf8(utf8);
 }
 
-std::int64_t CodePointCount(std::string_view utf8) {
-    std::int64_t count = 0;
-    for (const char c : utf8) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
-}
-
 std::vector<std::string> SplitPhrases(std::u32string_view phrases) {
     std::vector<std::string> out;
     std::size_t start = 0;
@@ -87,7 +79,7 @@ public:
     void placeWords(const std::vector<WordEntry>& ranked) {
         std::u32string word;
         for (const WordEntry& entry : ranked) {
-            if (!fits(CodePointCount(entry.text))) {
+            if (!fits(static_cast<std::int64_t>(text::CodePointCount(entry.text)))) {
                 break;
             }
             word = text::DecodeUtf8(entry.text);

@@ -3,6 +3,7 @@
 #include "engine/embedded_data.h"
 #include "util/letter_classes.h"
 #include "util/string_hash.h"
+#include "util/text_codec.h"
 
 #include <algorithm>
 #include <cstdint>

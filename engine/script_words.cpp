@@ -1,6 +1,7 @@
 #include "engine/script_words.h"
 
 #include "util/letter_classes.h"
+#include "util/text_codec.h"
 
 #include <unicode/brkiter.h>
 #include <unicode/utext.h>
@@ -8,6 +9,7 @@
 namespace orvanta {
 namespace {
 
+using text::AllCharactersHave;
 using text::CodePointAt;
 using text::LetterClass;
 
@@ -17,15 +19,6 @@ constexpr int32_t kWordStatusLimit = UBRK_WORD_IDEO_LIMIT;
 
 constexpr std::string_view kSmallSigma = "\xCF\x83"; // σ
 constexpr char kFinalSigmaLastByte = '\x82';         // ς is CF 82
-
-bool AllCharactersHave(std::string_view word, std::uint8_t bits) {
-    for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
-        if ((LetterClass(CodePointAt(word, i, length)) & bits) == 0) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // True when the break rules keep the whole run as one word: alphabetic letters, each followed
 // by any marks or joiners, and nothing that goes to a dictionary.
@@ -47,7 +40,7 @@ std::size_t PartOfRunEnd(std::string_view run, std::size_t from) {
         return run.size();
     }
     std::size_t to = from + kLongestRunPart;
-    while ((static_cast<unsigned char>(run[to]) & 0xC0) == 0x80) {
+    while (text::IsUtf8ContinuationByte(run[to])) {
         --to; // back to the start of a character
     }
     return to;
@@ -158,7 +151,7 @@ void ScriptWordCutter::handOver(const WordSink& take) {
         return;
     }
     finalForm_.assign(word);
-    finalForm_.back() = kFinalSigmaLastByte;
+    WriteFinalSigma(finalForm_);
     take(finalForm_, pending_.end);
 }
 

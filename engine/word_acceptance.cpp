@@ -7,6 +7,7 @@
 #include "engine/word_lists.h"
 #include "engine/word_table.h"
 #include "util/letter_classes.h"
+#include "util/text_codec.h"
 
 #include <cstdint>
 
@@ -43,23 +44,14 @@ bool IsOneRepeatedCharacter(std::string_view word) {
     return true;
 }
 
-// Particles, endings and auxiliaries of Japanese, written in hiragana alone.
-bool IsHiraganaOnly(std::string_view word) {
-    for (std::size_t i = 0, length = 0; i < word.size(); i += length) {
-        if ((text::LetterClass(text::CodePointAt(word, i, length)) & text::kHiraganaWordPart) ==
-            0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The tests that depend on the word alone: one repeated letter, Roman-numeral letters only, no
 // vowel, contraction stems and derived forms; for a word of another script, one repeated
 // character and hiragana alone.
 bool FailsWordOnlyTests(std::string_view word) {
     if (IsScriptWord(word)) {
-        return IsOneRepeatedCharacter(word) || IsHiraganaOnly(word);
+        // Hiragana alone: particles, endings and auxiliaries of Japanese.
+        return IsOneRepeatedCharacter(word) ||
+               text::AllCharactersHave(word, text::kHiraganaWordPart);
     }
     if (word.size() >= 2 && word.find_first_not_of(word.front()) == std::string_view::npos) {
         return true;

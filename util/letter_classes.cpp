@@ -1,5 +1,7 @@
 #include "util/letter_classes.h"
 
+#include "util/text_codec.h"
+
 #include <array>
 #include <atomic>
 #include <memory>
@@ -119,6 +121,15 @@ const Block& FilledBlock(std::size_t index) {
 }
 
 } // namespace
+
+bool AllCharactersHave(std::string_view validUtf8, std::uint8_t bits) {
+    for (std::size_t i = 0, length = 0; i < validUtf8.size(); i += length) {
+        if ((LetterClass(CodePointAt(validUtf8, i, length)) & bits) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::uint8_t LetterClass(char32_t c) {
     if (c >= 0x10000) {

@@ -36,19 +36,7 @@ enum LetterClassBit : std::uint8_t {
 
 std::uint8_t LetterClass(char32_t c);
 
-// The code point of the valid UTF-8 sequence at text[i], and its length in bytes.
-inline char32_t CodePointAt(std::string_view validUtf8, std::size_t i, std::size_t& length) {
-    const auto lead = static_cast<unsigned char>(validUtf8[i]);
-    if (lead < 0x80) {
-        length = 1;
-        return lead;
-    }
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    char32_t c = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        c = (c << 6) | (static_cast<unsigned char>(validUtf8[i + k]) & 0x3F);
-    }
-    return c;
-}
+// True when every character of the valid UTF-8 text has one of the bits.
+bool AllCharactersHave(std::string_view validUtf8, std::uint8_t bits);
 
 } // namespace orvanta::text

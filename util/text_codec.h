@@ -21,6 +21,34 @@ void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out);
 std::u32string DecodeUtf8(std::string_view validBytes);
 std::u32string DecodeWindows1252(std::string_view bytes);
 
+// The code point of the valid UTF-8 sequence at text[i], and its length in bytes.
+inline char32_t CodePointAt(std::string_view validUtf8, std::size_t i, std::size_t& length) {
+    const auto lead = static_cast<unsigned char>(validUtf8[i]);
+    if (lead < 0x80) {
+        length = 1;
+        return lead;
+    }
+    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(validUtf8[i + k]) & 0x3F);
+    }
+    return c;
+}
+
+inline bool IsUtf8ContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The number of characters of valid UTF-8 text.
+inline std::size_t CodePointCount(std::string_view validUtf8) {
+    std::size_t count = 0;
+    for (const char c : validUtf8) {
+        count += IsUtf8ContinuationByte(c) ? 0 : 1;
+    }
+    return count;
+}
+
 std::string ToUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
 
