@@ -1,10 +1,10 @@
 // Prints how long whole analyses take on generated pages of a few shapes. No assertions: the
 // figures go into docs/performance.md by hand.
 #include "engine/analysis_run.h"
-#include "engine/ignore_list.h"
-#include "engine/meta_tag_composer.h"
+#include "engine/analysis_settings.h"
+#include "engine/output/meta_tag_composer.h"
 #include "engine/run_host.h"
-#include "engine/settings.h"
+#include "engine/words/ignore_list.h"
 
 #include <chrono>
 #include <cstdio>

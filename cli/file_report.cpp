@@ -4,10 +4,10 @@
 #include "core/input_file_check.h"
 #include "core/messages.h"
 #include "core/output_text.h"
+#include "core/word_list_text.h"
 #include "engine/analysis_run.h"
-#include "engine/existing_keywords.h"
+#include "engine/output/existing_keywords.h"
 #include "engine/run_host.h"
-#include "engine/word_list_report.h"
 
 namespace orvanta::cli {
 namespace {
@@ -42,7 +42,7 @@ std::string JsonWordArray(const std::vector<WordEntry>& words) {
         JsonObject o;
         o.field("rank", rank)
             .field("word", w.text)
-            .field("value", DisplayValue(w.keyValue))
+            .field("value", core::DisplayValue(w.keyValue))
             .field("keyValue", static_cast<double>(w.keyValue))
             .field("frequency", w.frequency);
         out.append(rank > 1 ? "," : "").append(o.str());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/options.h"
-#include "engine/ignore_list.h"
+#include "engine/words/ignore_list.h"
 
 #include <cstdint>
 #include <string>

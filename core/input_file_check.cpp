@@ -1,6 +1,6 @@
 #include "core/input_file_check.h"
 
-#include "engine/input_file_open.h"
+#include "engine/reading/input_file_open.h"
 #include "util/text_codec.h"
 #include "util/unicode_lower.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/page_language.h"
+#include "engine/words/page_language.h"
 
 #include <cstdint>
 #include <exception>

@@ -1,6 +1,6 @@
 #include "core/output_text.h"
 
-#include "engine/word_list_report.h"
+#include "core/word_list_text.h"
 
 namespace orvanta::core {
 namespace {

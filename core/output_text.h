@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/existing_keywords.h"
-#include "engine/meta_tag_composer.h"
-#include "engine/settings.h"
-#include "engine/word_table.h"
+#include "engine/analysis_settings.h"
+#include "engine/output/existing_keywords.h"
+#include "engine/output/meta_tag_composer.h"
+#include "engine/words/word_table.h"
 
 #include <string>
 #include <string_view>

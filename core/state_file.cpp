@@ -1,6 +1,6 @@
 #include "core/state_file.h"
 
-#include "engine/input_file_open.h"
+#include "engine/reading/input_file_open.h"
 #include "util/number_reading.h"
 #include "util/string_utils.h"
 #include "util/utf16_decoder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/settings.h"
+#include "engine/analysis_settings.h"
 
 #include <string>
 #include <string_view>

@@ -1,12 +1,12 @@
 #include "engine/analysis_run.h"
 
-#include "engine/document_reader.h"
-#include "engine/line_preparation.h"
-#include "engine/markup_scanner.h"
-#include "engine/prepared_lines.h"
+#include "engine/analysis_settings.h"
+#include "engine/preparing/line_preparation.h"
+#include "engine/reading/document_reader.h"
+#include "engine/reading/page_lines.h"
 #include "engine/run_host.h"
-#include "engine/settings.h"
-#include "engine/word_acceptance.h"
+#include "engine/scanning/markup_scanner.h"
+#include "engine/words/word_acceptance.h"
 
 #include <functional>
 
@@ -44,9 +44,9 @@ RunResult ReadAndCount(const std::string& path, RunHost& host) {
     WordAcceptor acceptor(host, table, result.pageLanguage);
     MarkupScanner scanner(host, acceptor);
 
-    PreparedLines lines;
-    if (!lines.open(path, host.mayReadAhead() ? PreparedLines::kReadAheadFromBytes
-                                              : PreparedLines::kNeverReadAhead)) {
+    PageLines lines;
+    if (!lines.open(path, host.mayReadAhead() ? PageLines::kReadAheadFromBytes
+                                              : PageLines::kNeverReadAhead)) {
         result.outcome = RunOutcome::Failed;
         result.failureReason = lines.error();
         return result;

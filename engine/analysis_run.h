@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/page_language.h"
-#include "engine/word_table.h"
+#include "engine/words/page_language.h"
+#include "engine/words/word_table.h"
 
 #include <cstdint>
 #include <string>

@@ -2,11 +2,11 @@
 // UTF-16 with odd byte counts), deciding the page's language from its lines, and preparing each
 // line both whole and cut into small pieces, which must give the same text; the existing keywords
 // tag looked for in small pieces must be the one found in whole lines.
-#include "engine/document_reader.h"
-#include "engine/existing_keywords.h"
-#include "engine/line_preparation.h"
-#include "engine/long_line_preparation.h"
-#include "engine/page_language.h"
+#include "engine/output/existing_keywords.h"
+#include "engine/preparing/line_preparation.h"
+#include "engine/preparing/long_line_preparation.h"
+#include "engine/reading/document_reader.h"
+#include "engine/words/page_language.h"
 #include "fuzz/fuzz_input.h"
 #include "util/text_codec.h"
 

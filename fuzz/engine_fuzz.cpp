@@ -3,7 +3,7 @@
 #include "cli/file_report.h"
 #include "cli/options.h"
 #include "core/ignore_words.h"
-#include "engine/ignore_list.h"
+#include "engine/words/ignore_list.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace orvanta;

@@ -1,7 +1,7 @@
 // The words-to-ignore box, the ignore list made from it, and the two limit boxes.
 #include "core/ignore_words.h"
 #include "core/limit_boxes.h"
-#include "engine/ignore_list.h"
+#include "engine/words/ignore_list.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes engine/encoding_labels_table.inc from the WHATWG Encoding Standard's encodings.json:
+"""Writes engine/reading/encoding_labels_table.inc from the WHATWG Encoding Standard's encodings.json:
 every label, sorted, with the encoding it names. Only the encodings the engine decodes with a
 converter of their own get one; every other label maps to LegacyEncoding::None, which keeps the
 default per-line decoding.
@@ -10,7 +10,7 @@ Usage: gen_encoding_labels.py [PATH/TO/encodings.json [OUTPUT]]
 import json
 import sys
 
-# Encoding name in the table -> enumerator of LegacyEncoding (engine/declared_encoding.h).
+# Encoding name in the table -> enumerator of LegacyEncoding (engine/reading/declared_encoding.h).
 LEGACY = {
     "IBM866": "Ibm866",
     "ISO-8859-2": "Iso8859_2",
@@ -51,7 +51,7 @@ LEGACY = {
 DEFAULT_RULE = {"UTF-8", "windows-1252", "UTF-16BE", "UTF-16LE", "replacement", "x-user-defined"}
 
 source = sys.argv[1] if len(sys.argv) > 1 else "scripts/data/whatwg/encodings.json"
-output = sys.argv[2] if len(sys.argv) > 2 else "engine/encoding_labels_table.inc"
+output = sys.argv[2] if len(sys.argv) > 2 else "engine/reading/encoding_labels_table.inc"
 groups = json.load(open(source, encoding="utf-8"))
 
 labels = {}

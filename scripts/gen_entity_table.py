@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes engine/html_entities_table.inc: every named character reference of HTML (the names
+"""Writes engine/preparing/html_entities_table.inc: every named character reference of HTML (the names
 written with ";"), lower-cased, with the character it stands for, simple-lower-cased (0 for a
 name that stands for two characters or more).
 
@@ -61,7 +61,7 @@ out = [
 ]
 for key in sorted(table):
     out.append(f'{{"{key}", 0x{table[key]:04X}}},')
-path = sys.argv[1] if len(sys.argv) > 1 else "engine/html_entities_table.inc"
+path = sys.argv[1] if len(sys.argv) > 1 else "engine/preparing/html_entities_table.inc"
 with open(path, "w", encoding="ascii") as f:
     f.write("\n".join(out) + "\n")
 print(len(table), "names")

@@ -16,7 +16,7 @@ endforeach()
 
 file(CONFIGURE OUTPUT "${OUTPUT}.tmp" @ONLY CONTENT [=[
 // Generated at build time by engine/data/embed_files.cmake; do not edit.
-#include "engine/embedded_data.h"
+#include "engine/words/embedded_data.h"
 
 namespace orvanta {
 namespace {

@@ -1,7 +1,7 @@
 #include "core/output_text.h"
 #include "core/user_settings.h"
-#include "engine/existing_keywords.h"
-#include "engine/meta_tag_composer.h"
+#include "engine/output/existing_keywords.h"
+#include "engine/output/meta_tag_composer.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "engine/character_references.h"
+#include "engine/preparing/character_references.h"
 #include "util/text_codec.h"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "engine/declared_encoding.h"
+#include "engine/reading/declared_encoding.h"
 
 #include <gtest/gtest.h>
 #include <string>

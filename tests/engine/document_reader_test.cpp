@@ -1,4 +1,4 @@
-#include "engine/document_reader.h"
+#include "engine/reading/document_reader.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The existing keywords tag: which line shows it, and what of that line is shown.
-#include "engine/existing_keywords.h"
+#include "engine/output/existing_keywords.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Pages and files a hostile but fair user may give: each ends with a result or a reason, at once.
-#include "engine/document_reader.h"
-#include "engine/existing_keywords.h"
-#include "engine/meta_tag_composer.h"
+#include "engine/output/existing_keywords.h"
+#include "engine/output/meta_tag_composer.h"
+#include "engine/reading/document_reader.h"
 #include "test_support.h"
 
 #include <filesystem>

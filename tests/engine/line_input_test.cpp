@@ -1,4 +1,4 @@
-#include "engine/line_preparation.h"
+#include "engine/preparing/line_preparation.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/line_preparation.h"
-#include "engine/long_line_preparation.h"
+#include "engine/preparing/line_preparation.h"
+#include "engine/preparing/long_line_preparation.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "engine/markup_scanner.h"
+#include "engine/scanning/markup_scanner.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

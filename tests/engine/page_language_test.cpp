@@ -1,5 +1,5 @@
-#include "engine/embedded_data.h"
-#include "engine/page_language.h"
+#include "engine/words/embedded_data.h"
+#include "engine/words/page_language.h"
 
 #include <filesystem>
 #include <fstream>

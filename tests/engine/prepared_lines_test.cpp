@@ -1,4 +1,4 @@
-#include "engine/prepared_lines.h"
+#include "engine/reading/page_lines.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 const std::function<void()> kNothing = [] {};
 
 Strings ReadAll(const std::string& path, std::size_t readAheadFromBytes) {
-    PreparedLines lines;
+    PageLines lines;
     EXPECT_TRUE(lines.open(path, readAheadFromBytes)) << lines.error();
     Strings out;
     for (std::string_view line; lines.next(line, kNothing);) {
@@ -26,7 +26,7 @@ Strings ReadAll(const std::string& path, std::size_t readAheadFromBytes) {
 
 // Lines of every kind the reading thread hands over: short ones batched together, blank ones
 // skipped, long ones alone, line ends of all three kinds, a line in Windows-1252.
-TEST(PreparedLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
+TEST(PageLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
     std::string page = "<title>T&auml;st</title>\r\n\n   \n";
     for (int n = 0; n < 20'000; ++n) {
         page += "<p>Line " + std::to_string(n) + " &amp; more</p>" + (n % 3 == 0 ? "\r" : "\n");
@@ -34,7 +34,7 @@ TEST(PreparedLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
     page += std::string(200'000, 'w') + "\n" + "caf\xE9\n" + std::string(70'000, 'x');
     const std::string path = testing::WriteTempFile(page);
 
-    const Strings inline_ = ReadAll(path, PreparedLines::kNeverReadAhead);
+    const Strings inline_ = ReadAll(path, PageLines::kNeverReadAhead);
     ASSERT_EQ(inline_.size(), 20'004u);
     EXPECT_EQ(inline_[0], "\x0E"
                           "taest\x0F ");
@@ -42,17 +42,17 @@ TEST(PreparedLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
     EXPECT_EQ(ReadAll(path, 0), inline_);
 }
 
-TEST(PreparedLines, AFileThatCannotBeOpenedSaysWhy) {
-    PreparedLines lines;
+TEST(PageLines, AFileThatCannotBeOpenedSaysWhy) {
+    PageLines lines;
     EXPECT_FALSE(lines.open("/nonexistent/page.html", 0));
     EXPECT_NE(lines.error(), "");
 }
 
 // The window ends a run by throwing from the wait; the reading thread then stops in the middle
 // of the line and the exception reaches the caller.
-TEST(PreparedLines, AnExceptionWhileWaitingStopsTheReading) {
+TEST(PageLines, AnExceptionWhileWaitingStopsTheReading) {
     const std::string path = testing::WriteTempFile(std::string(60'000'000, 'w'));
-    PreparedLines lines;
+    PageLines lines;
     ASSERT_TRUE(lines.open(path, 0));
     int waits = 0;
     std::string_view line;

@@ -1,7 +1,7 @@
 // How a run reads real-world pages: character references, declared encodings and the common
 // words of the page's own language, seen through the whole chain from file to word table.
-#include "engine/existing_keywords.h"
-#include "engine/word_acceptance.h"
+#include "engine/output/existing_keywords.h"
+#include "engine/words/word_acceptance.h"
 #include "test_support.h"
 
 #include <algorithm>

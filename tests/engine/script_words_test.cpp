@@ -1,4 +1,4 @@
-#include "engine/script_words.h"
+#include "engine/scanning/script_words.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/analysis_run.h"
-#include "engine/ignore_list.h"
+#include "engine/analysis_settings.h"
 #include "engine/run_host.h"
-#include "engine/settings.h"
+#include "engine/words/ignore_list.h"
 
 #include <functional>
 #include <string>

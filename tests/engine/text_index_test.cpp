@@ -1,4 +1,4 @@
-#include "engine/text_index.h"
+#include "engine/words/text_index.h"
 
 #include <deque>
 #include <gtest/gtest.h>

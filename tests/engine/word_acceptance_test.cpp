@@ -1,6 +1,6 @@
-#include "engine/ignore_list.h"
-#include "engine/settings.h"
-#include "engine/word_acceptance.h"
+#include "engine/analysis_settings.h"
+#include "engine/words/ignore_list.h"
+#include "engine/words/word_acceptance.h"
 
 #include <gtest/gtest.h>
 #include <string>

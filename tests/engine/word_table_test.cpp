@@ -1,4 +1,4 @@
-#include "engine/word_table.h"
+#include "engine/words/word_table.h"
 #include "test_support.h"
 
 #include <algorithm>
