@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace orvanta::core {
 namespace {
@@ -22,13 +23,9 @@ TEST(UserSettings, ListIndexesAndChecksBecomePlainValues) {
     s.maxKeywordsText = " 1 2.5";
     s.maxBytesText = "";
     const AnalysisSettings a = ToAnalysisSettings(s);
-    EXPECT_FALSE(a.ignoreShortWords);
-    EXPECT_TRUE(a.ignoreCommonWords);
-    EXPECT_EQ(a.shortWordSize, 9);
-    EXPECT_EQ(a.minFrequency, 1);
-    EXPECT_EQ(a.tableWeight, 0);
-    EXPECT_EQ(a.existingKeywordsWeight, 9);
-    EXPECT_EQ(a.boldWeight, 1);
+    EXPECT_EQ(std::tuple(a.ignoreShortWords, a.ignoreCommonWords, a.shortWordSize, a.minFrequency,
+                         a.tableWeight, a.existingKeywordsWeight, a.boldWeight),
+              std::tuple(false, true, 9, 1, 0, 9, 1));
     EXPECT_EQ(a.maxKeywords, 12); // half to even
     EXPECT_EQ(a.maxBytes, 0);     // no limit
     // A limit is the text's leading number, rounded half to even; 0 or less is no limit.
@@ -152,22 +149,31 @@ TEST(InputFile, RunCheckAndNameCheck) {
 
 // The window keeps the default and so always votes; the command may name a language or none.
 TEST(PageLanguageSetting, ChoiceReachesTheAnalysisSettings) {
-    UserSettings user;
-    AnalysisSettings analysis = ToAnalysisSettings(user);
-    EXPECT_TRUE(analysis.votePageLanguage);
-    user.pageLanguage = "none";
-    analysis = ToAnalysisSettings(user);
-    EXPECT_FALSE(analysis.votePageLanguage);
-    EXPECT_EQ(analysis.pageLanguage, PageLanguage::None);
-    user.pageLanguage = "sv";
-    analysis = ToAnalysisSettings(user);
-    EXPECT_FALSE(analysis.votePageLanguage);
-    EXPECT_EQ(analysis.pageLanguage, PageLanguage::Sv);
-    for (const char* choice : {"auto", "none", "da", "sv"}) {
-        EXPECT_TRUE(IsPageLanguageChoice(choice)) << choice;
-    }
-    for (const char* choice : {"", "en", "DE", "de ", "auto,de"}) {
-        EXPECT_FALSE(IsPageLanguageChoice(choice)) << choice;
+    struct Row {
+        std::string choice;
+        bool valid;
+        bool vote = false;
+        PageLanguage language = PageLanguage::None;
+    };
+    const Row rows[] = {{"auto", true, true, PageLanguage::None},
+                        {"none", true, false, PageLanguage::None},
+                        {"sv", true, false, PageLanguage::Sv},
+                        {"da", true, false, PageLanguage::Da},
+                        {"", false},
+                        {"en", false},
+                        {"DE", false},
+                        {"de ", false},
+                        {"auto,de", false}};
+    for (const auto& [choice, valid, vote, language] : rows) {
+        EXPECT_EQ(IsPageLanguageChoice(choice), valid) << choice;
+        UserSettings user;
+        user.pageLanguage = choice;
+        const AnalysisSettings analysis = ToAnalysisSettings(user);
+        if (valid) {
+            EXPECT_EQ(std::tuple(analysis.votePageLanguage, analysis.pageLanguage),
+                      std::tuple(vote, language))
+                << choice;
+        }
     }
 }
 
