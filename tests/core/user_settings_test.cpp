@@ -149,31 +149,22 @@ TEST(InputFile, RunCheckAndNameCheck) {
 
 // The window keeps the default and so always votes; the command may name a language or none.
 TEST(PageLanguageSetting, ChoiceReachesTheAnalysisSettings) {
-    struct Row {
-        std::string choice;
-        bool valid;
-        bool vote = false;
-        PageLanguage language = PageLanguage::None;
-    };
-    const Row rows[] = {{"auto", true, true, PageLanguage::None},
-                        {"none", true, false, PageLanguage::None},
-                        {"sv", true, false, PageLanguage::Sv},
-                        {"da", true, false, PageLanguage::Da},
-                        {"", false},
-                        {"en", false},
-                        {"DE", false},
-                        {"de ", false},
-                        {"auto,de", false}};
-    for (const auto& [choice, valid, vote, language] : rows) {
-        EXPECT_EQ(IsPageLanguageChoice(choice), valid) << choice;
-        UserSettings user;
-        user.pageLanguage = choice;
-        const AnalysisSettings analysis = ToAnalysisSettings(user);
-        if (valid) {
-            EXPECT_EQ(std::tuple(analysis.votePageLanguage, analysis.pageLanguage),
-                      std::tuple(vote, language))
-                << choice;
-        }
+    UserSettings user;
+    AnalysisSettings analysis = ToAnalysisSettings(user);
+    EXPECT_TRUE(analysis.votePageLanguage);
+    user.pageLanguage = "none";
+    analysis = ToAnalysisSettings(user);
+    EXPECT_FALSE(analysis.votePageLanguage);
+    EXPECT_EQ(analysis.pageLanguage, PageLanguage::None);
+    user.pageLanguage = "sv";
+    analysis = ToAnalysisSettings(user);
+    EXPECT_FALSE(analysis.votePageLanguage);
+    EXPECT_EQ(analysis.pageLanguage, PageLanguage::Sv);
+    for (const char* choice : {"auto", "none", "da", "sv"}) {
+        EXPECT_TRUE(IsPageLanguageChoice(choice)) << choice;
+    }
+    for (const char* choice : {"", "en", "DE", "de ", "auto,de"}) {
+        EXPECT_FALSE(IsPageLanguageChoice(choice)) << choice;
     }
 }
 
