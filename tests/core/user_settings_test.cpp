@@ -122,7 +122,9 @@ TEST(InputFile, RunCheckAndNameCheck) {
         {"/nonexistent/orvanta", InputFileCheck::NotFound},
         {"/tmp", InputFileCheck::Folder},
         {"/dev/null", InputFileCheck::NotRegular},
+        {page + ".loop", InputFileCheck::Unreadable},
     };
+    std::filesystem::create_symlink(page + ".loop", page + ".loop");
     for (const auto& [path, check] : runChecks) {
         EXPECT_EQ(CheckInputFile(path), check) << path;
     }
@@ -144,6 +146,7 @@ TEST(InputFile, RunCheckAndNameCheck) {
     EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, "/nonexistent/page.htm").text,
               InputFileNameMessage(InputFileNameCheck::Missing).text);
     std::filesystem::remove(folder);
+    std::filesystem::remove(page + ".loop");
     EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::NotHtml).icon, MessageIcon::None);
 }
 
