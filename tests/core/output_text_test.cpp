@@ -4,6 +4,7 @@
 #include "engine/output/meta_tag_composer.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,12 @@ namespace {
 
 const std::string kOpening = "<META NAME=\"keywords\" CONTENT=\"";
 
-std::vector<WordEntry> Ranked(std::initializer_list<const char*> words) {
+// The words of a text separated by spaces, ranked in that order.
+std::vector<WordEntry> Ranked(const std::string& text) {
     std::vector<WordEntry> out;
     float value = 100;
-    for (const char* w : words) {
+    std::istringstream words(text);
+    for (std::string w; words >> w;) {
         out.push_back({w, 1, value--});
     }
     return out;
@@ -45,83 +48,61 @@ std::string Content(const ComposedBox& tag) {
     return line.substr(kOpening.size());
 }
 
-TEST(ComposeMetaTag, PhrasesThenWordsNotContainedInThem) {
-    const ComposedBox tag = Compose(Ranked({"rose", "roses", "garden", "car", "so", "pruning"}),
-                                    "  Rose Garden, Soil Care  ");
+TEST(ComposeMetaTag, BoxTextWithPhrasesFirst) {
+    const ComposedBox tag =
+        Compose(Ranked("rose roses garden car so pruning"), "  Rose Garden, Soil Care  ");
     EXPECT_EQ(tag.text, kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n"
                                    "Number of keywords in meta tag: 4\r\n"
                                    "Number of bytes in meta tag: 66");
     EXPECT_EQ(tag.beginTextShown, "Rose Garden, Soil Care");
-    EXPECT_EQ(ClipboardText(tag.text), kOpening + "rose garden,soil care,roses,pruning\">\r\n\r\n");
-    const ComposedBox accented = Compose(Ranked({"cafe", "menu"}), "Caf\xC3\xA9");
-    EXPECT_EQ(Content(accented), "caf\xC3\xA9,menu"); // the phrase hides the folded word
-    EXPECT_EQ(accented.byteCount, 31 + 4 + 5);        // characters, not UTF-8 bytes
-    // Words are compared with the phrases composed, folded and with final sigmas, as a page's
-    // words are written; the phrases enter the tag as typed, lower-cased.
-    EXPECT_EQ(
-        Content(Compose(Ranked({"cafe", "πακετος", "lodz", "пакет"}), "Cafe\u0301, ΠΑΚΕΤΟΣ, Łódź")),
-        "cafe\u0301,πακετοσ,łódź,пакет");
+    EXPECT_EQ(Compose(Ranked("cafe"), "Caf\xC3\xA9").byteCount, 31 + 4); // characters, not bytes
     const ComposedBox empty = Compose({}, "phrase");
     EXPECT_TRUE(empty.noWords);
     EXPECT_EQ(empty.text, NoWordsMessage(AnalysisSettings{}));
 }
 
-TEST(ComposeMetaTag, BeginTextHandling) {
-    const auto words = Ranked({"alpha", "beta"});
+// Phrases come first, lower-cased as typed; then the ranked words that no phrase holds (compared
+// composed, folded and with final sigmas, as a page's words are written), up to the limits.
+TEST(ComposeMetaTag, PhrasesWordsAndLimits) {
     struct Row {
+        const char* words; // ranked, separated by spaces
         const char* begin;
+        const char* maxKeywords;
+        const char* maxBytes;
         const char* content;
         std::int64_t count;
     };
     const Row rows[] = {
-        {"  ,  ", "alpha,beta", 2},              // a lone comma is no phrase
-        {"One,  Two", "one, two,alpha,beta", 4}, // ", " is replaced once at each place
-        {"one,,", "one,,alpha,beta", 4},
-        {"\xC4\xB0ZMIR", "izmir,alpha,beta", 3},
+        {"cafe menu", "Caf\xC3\xA9", "", "", "caf\xC3\xA9,menu", 2},
+        {"cafe πακετος lodz пакет", "Cafe\u0301, ΠΑΚΕΤΟΣ, Łódź", "", "",
+         "cafe\u0301,πακετοσ,łódź,пакет", 4},
+        {"alpha beta", "  ,  ", "", "", "alpha,beta", 2},              // a lone comma is no phrase
+        {"alpha beta", "One,  Two", "", "", "one, two,alpha,beta", 4}, // ", " replaced once
+        {"alpha beta", "one,,", "", "", "one,,alpha,beta", 4},
+        {"alpha beta", "\xC4\xB0ZMIR", "", "", "izmir,alpha,beta", 3},
+        {"alpha beta gamma delta", "", "3", "", "alpha,beta,gamma", 3},
+        {"alpha beta gamma delta", "", "0", "", "alpha,beta,gamma,delta", 4}, // no limit
+        {"alpha beta gamma delta", "", "-3", "", "alpha,beta,gamma,delta", 4},
+        {"a b", "p,q,r,s,t,u", "5", "", "p,q,r,s,t,u", 6}, // phrases all go in
+        // A phrase that hides a word counts toward the limit; a hidden word does not.
+        {"alpha beta gamma delta", "alpha", "3", "", "alpha,beta,gamma", 3},
+        {"alpha beta", "", "", "36", "", 0},      // 31 bytes before any word
+        {"alpha beta", "", "", "37", "alpha", 1}, // 31 + 5 + 1
+        {"alpha beta", "", "", "40", "alpha", 1}, // beta needs 36 + 4 + 1
+        {"alpha beta", "", "", "41", "alpha,beta", 2},
+        {"alpha beta", "a long phrase", "", "20", "a long phrase", 1},
+        {"软件 пакет", "", "", "38", "软件", 1}, // пакет needs 33 + 5 + 1
+        {"软件 пакет", "", "", "39", "软件,пакет", 2},
+        // The loop ends at the first word that does not fit; shorter ones later are not tried.
+        {"alpha longerword beta", "", "", "45", "alpha", 1},
+        // The byte test comes before the phrase test: a hidden word can still end the loop.
+        {"longerword beta", "longerword", "", "50", "longerword", 1},
     };
     for (const Row& r : rows) {
-        const ComposedBox tag = Compose(words, r.begin);
-        EXPECT_EQ(Content(tag), r.content) << '"' << r.begin << '"';
-        EXPECT_EQ(tag.keywordCount, r.count) << '"' << r.begin << '"';
+        const ComposedBox tag = Compose(Ranked(r.words), r.begin, r.maxKeywords, r.maxBytes);
+        EXPECT_EQ(Content(tag), r.content) << r.words << " / " << r.begin;
+        EXPECT_EQ(tag.keywordCount, r.count) << r.words << " / " << r.begin;
     }
-}
-
-TEST(ComposeMetaTag, KeywordLimit) {
-    const auto words = Ranked({"alpha", "beta", "gamma", "delta", "epsilon", "zeta"});
-    EXPECT_EQ(Content(Compose(words, "", "3")), "alpha,beta,gamma");
-    EXPECT_EQ(Content(Compose(words, "p,q,r,s,t,u", "5")), "p,q,r,s,t,u"); // phrases all go in
-    // A phrase that hides a word still counts toward the limit; a hidden word does not.
-    EXPECT_EQ(Content(Compose(words, "alpha", "3")), "alpha,beta,gamma");
-    // The limit text is read as a number; what is not a positive number means no limit.
-    const auto many =
-        Ranked({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"});
-    struct Row {
-        const char* text;
-        std::int64_t count;
-    };
-    const Row rows[] = {{"0", 14},    {"-3", 14}, {"+.5", 14},  {" 1 0", 10},          {"12.5", 12},
-                        {"13.5", 14}, {"1e3", 1}, {"2.5.9", 2}, {"99999999999999", 14}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(Compose(many, "", r.text).keywordCount, r.count) << '"' << r.text << '"';
-    }
-}
-
-TEST(ComposeMetaTag, ByteLimit) {
-    const auto words = Ranked({"alpha", "beta"});
-    EXPECT_EQ(Content(Compose(words, "", "", "36")), "");      // 31 bytes before any word
-    EXPECT_EQ(Content(Compose(words, "", "", "37")), "alpha"); // 31 + 5 + 1
-    EXPECT_EQ(Content(Compose(words, "", "", "40")), "alpha"); // beta needs 36 + 4 + 1
-    EXPECT_EQ(Content(Compose(words, "", "", "41")), "alpha,beta");
-    EXPECT_EQ(Content(Compose(words, "a long phrase", "", "20")), "a long phrase");
-    // Words of other scripts count in characters too.
-    const auto wide = Ranked({"软件", "пакет"});
-    EXPECT_EQ(Content(Compose(wide, "", "", "38")), "软件"); // пакет needs 33 + 5 + 1
-    EXPECT_EQ(Content(Compose(wide, "", "", "39")), "软件,пакет");
-    // The loop ends at the first word that does not fit; shorter ones later are not tried.
-    EXPECT_EQ(Content(Compose(Ranked({"alpha", "longerword", "beta"}), "", "", "45")), "alpha");
-    // The byte test comes before the phrase test: a hidden word can still end the loop.
-    EXPECT_EQ(Content(Compose(Ranked({"longerword", "beta"}), "longerword", "", "50")),
-              "longerword");
 }
 
 TEST(ClipboardText, EndsAtTheFirstSummaryLine) {

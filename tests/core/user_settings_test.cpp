@@ -1,12 +1,12 @@
 #include "core/ignore_words.h"
 #include "core/input_file_check.h"
 #include "core/limit_boxes.h"
-#include "core/messages.h"
 #include "core/user_settings.h"
 #include "test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace orvanta::core {
 namespace {
@@ -23,15 +23,19 @@ TEST(UserSettings, ListIndexesAndChecksBecomePlainValues) {
     s.maxKeywordsText = " 1 2.5";
     s.maxBytesText = "";
     const AnalysisSettings a = ToAnalysisSettings(s);
-    EXPECT_FALSE(a.ignoreShortWords);
-    EXPECT_TRUE(a.ignoreCommonWords);
-    EXPECT_EQ(a.shortWordSize, 9);
-    EXPECT_EQ(a.minFrequency, 1);
-    EXPECT_EQ(a.tableWeight, 0);
-    EXPECT_EQ(a.existingKeywordsWeight, 9);
-    EXPECT_EQ(a.boldWeight, 1);
+    EXPECT_EQ(std::tuple(a.ignoreShortWords, a.ignoreCommonWords, a.shortWordSize, a.minFrequency,
+                         a.tableWeight, a.existingKeywordsWeight, a.boldWeight),
+              std::tuple(false, true, 9, 1, 0, 9, 1));
     EXPECT_EQ(a.maxKeywords, 12); // half to even
     EXPECT_EQ(a.maxBytes, 0);     // no limit
+    // A limit is the text's leading number, rounded half to even; 0 or less is no limit.
+    const std::pair<const char*, int> limits[] = {
+        {"0", 0},     {"-3", -3}, {"+.5", 0},   {" 1 0", 10},
+        {"13.5", 14}, {"1e3", 1}, {"2.5.9", 2}, {"99999999999999", 2147483647}};
+    for (const auto& [text, limit] : limits) {
+        s.maxKeywordsText = text;
+        EXPECT_EQ(ToAnalysisSettings(s).maxKeywords, limit) << '"' << text << '"';
+    }
 }
 
 TEST(UserSettings, ResetKeepsTheTextsAndAFirstStartClearsThem) {
@@ -108,35 +112,42 @@ TEST(UserSettingsSave, UnchangedTextsAreSavedAsRead) {
     EXPECT_EQ(saved.boldWeightIndex, 5);
 }
 
+// The run's check says what the path is, as a run opening it finds it; the name check looks at
+// the extension before the file. A missing name where something else is gets that thing's message.
 TEST(InputFile, RunCheckAndNameCheck) {
     const std::string page = testing::WriteTempFile("<html></html>");
-    EXPECT_EQ(CheckInputFile(page), InputFileCheck::Ok);
-    EXPECT_EQ(InputFileMessage(CheckInputFile("")).text, "Input file not specified.");
-    EXPECT_EQ(InputFileMessage(CheckInputFile("/nonexistent/orvanta")).title, "File not found");
-    EXPECT_EQ(InputFileMessage(CheckInputFile("/tmp")).text, "Input file is a folder, not a file.");
-    EXPECT_EQ(CheckInputFileName(page), InputFileNameCheck::Ok);
-    EXPECT_EQ(CheckInputFileName("/home/my.site/page"), InputFileNameCheck::NoExtension);
-    EXPECT_EQ(CheckInputFileName("C:\\my.site\\page"), InputFileNameCheck::NoExtension);
-    EXPECT_EQ(CheckInputFileName("/home/page.txt"), InputFileNameCheck::NotHtml);
-    EXPECT_EQ(CheckInputFileName("/nonexistent/page.HTM"), InputFileNameCheck::Missing);
-    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, "/nonexistent/page.HTM").text,
-              "Input file does not exist.");
+    const std::pair<std::string, InputFileCheck> runChecks[] = {
+        {page, InputFileCheck::Ok},
+        {"", InputFileCheck::NotSpecified},
+        {"/nonexistent/orvanta", InputFileCheck::NotFound},
+        {"/tmp", InputFileCheck::Folder},
+        {"/dev/null", InputFileCheck::NotRegular},
+        {page + ".loop", InputFileCheck::Unreadable},
+    };
+    std::filesystem::create_symlink(page + ".loop", page + ".loop");
+    for (const auto& [path, check] : runChecks) {
+        EXPECT_EQ(CheckInputFile(path), check) << path;
+    }
     const std::string folder = page + ".d.html";
     std::filesystem::create_directory(folder);
-    EXPECT_EQ(InputFileNameMessage(CheckInputFileName(folder), folder).text,
-              "Input file is a folder, not a file.");
+    const std::pair<std::string, InputFileNameCheck> nameChecks[] = {
+        {page, InputFileNameCheck::Ok},
+        {"/home/my.site/page", InputFileNameCheck::NoExtension},
+        {"C:\\my.site\\page", InputFileNameCheck::NoExtension},
+        {"/home/page.txt", InputFileNameCheck::NotHtml},
+        {"/nonexistent/page.sHTMl", InputFileNameCheck::Missing},
+        {folder, InputFileNameCheck::Missing},
+    };
+    for (const auto& [path, check] : nameChecks) {
+        EXPECT_EQ(CheckInputFileName(path), check) << path;
+    }
+    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, folder).text,
+              InputFileMessage(InputFileCheck::Folder).text);
+    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::Missing, "/nonexistent/page.htm").text,
+              InputFileNameMessage(InputFileNameCheck::Missing).text);
     std::filesystem::remove(folder);
-    const Message notHtml = InputFileNameMessage(InputFileNameCheck::NotHtml);
-    EXPECT_EQ(notHtml.text, "Input file must have .htm or .html extension.");
-    EXPECT_EQ(notHtml.icon, MessageIcon::None);
-}
-
-TEST(Messages, CaptionsAndErrorTexts) {
-    EXPECT_EQ(WordsFoundCaption(12), "Number of words found: 12");
-    EXPECT_EQ(StoppedLine(2), "\r\nStopped with 2 words identified.");
-    const Message error = ReadErrorMessage("Permission denied");
-    EXPECT_EQ(error.text, "Error when reading the input file: Permission denied");
-    EXPECT_EQ(error.title, "Error");
+    std::filesystem::remove(page + ".loop");
+    EXPECT_EQ(InputFileNameMessage(InputFileNameCheck::NotHtml).icon, MessageIcon::None);
 }
 
 // The window keeps the default and so always votes; the command may name a language or none.
@@ -158,8 +169,6 @@ TEST(PageLanguageSetting, ChoiceReachesTheAnalysisSettings) {
     for (const char* choice : {"", "en", "DE", "de ", "auto,de"}) {
         EXPECT_FALSE(IsPageLanguageChoice(choice)) << choice;
     }
-    EXPECT_EQ(PageLanguageCaption(PageLanguage::De), "Page language: de");
-    EXPECT_EQ(PageLanguageCaption(PageLanguage::None), "Page language: none");
 }
 
 } // namespace

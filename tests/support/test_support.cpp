@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -25,8 +26,27 @@ std::string WriteTempFile(const std::string& bytes) {
     const std::string name = "orvanta-test-" + std::to_string(::getpid()) + "-" +
                              std::to_string(temps.paths.size()) + ".html";
     const auto& path = temps.paths.emplace_back(std::filesystem::temp_directory_path() / name);
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteFile(path.string(), bytes);
     return path.string();
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Utf16(std::u16string_view text, bool bigEndian, bool withBom) {
+    std::string bytes = !withBom ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t u : text) {
+        const char high = static_cast<char>(u >> 8);
+        const char low = static_cast<char>(u & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
 }
 
 std::vector<std::string> Summary(const std::vector<WordEntry>& words) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanta::testing {
@@ -35,6 +36,15 @@ public:
 
 // Writes bytes to a fresh temporary file and returns its path; removed at process exit.
 std::string WriteTempFile(const std::string& bytes);
+
+// The whole file, byte for byte; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+// Replaces the file's content with bytes.
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// The text as UTF-16 bytes in the byte order asked for, after a byte-order mark when withBom.
+// Lone surrogates are written as they are, for tests of broken input.
+std::string Utf16(std::u16string_view text, bool bigEndian, bool withBom = true);
 
 // The table as "word:frequency:keyValue" items, ranking order; handy for comparisons.
 std::vector<std::string> Summary(const std::vector<WordEntry>& words);
