@@ -84,5 +84,12 @@ TEST(ExistingKeywords, ShownTagFollowsTheHeadsEndAndTheNamesForms) {
     }
 }
 
+// Why a file cannot be opened is OpenInputFile's to say; the search passes the reason on.
+TEST(ExistingKeywords, AFileThatCannotBeOpenedIsAReadErrorWithTheReason) {
+    const ExistingKeywords found = FindExistingKeywords("/nonexistent/orvanta/page.html");
+    EXPECT_EQ(found.outcome, ExistingKeywordsOutcome::ReadError);
+    EXPECT_EQ(found.error, "No such file or directory");
+}
+
 } // namespace
 } // namespace orvanta

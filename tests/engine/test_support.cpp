@@ -29,6 +29,16 @@ std::string WriteTempFile(const std::string& bytes) {
     return path.string();
 }
 
+std::string Utf16WithMark(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 std::vector<std::string> Summary(const std::vector<WordEntry>& words) {
     std::vector<std::string> out;
     for (const WordEntry& w : words) {

@@ -36,6 +36,9 @@ public:
 // Writes bytes to a fresh temporary file and returns its path; removed at process exit.
 std::string WriteTempFile(const std::string& bytes);
 
+// The text as UTF-16 in the given byte order, led by its byte-order mark.
+std::string Utf16WithMark(std::u16string_view text, bool bigEndian);
+
 // The table as "word:frequency:keyValue" items, ranking order; handy for comparisons.
 std::vector<std::string> Summary(const std::vector<WordEntry>& words);
 

@@ -1,4 +1,5 @@
 #include "engine/ignore_list.h"
+#include "engine/page_language.h"
 #include "engine/settings.h"
 #include "engine/word_acceptance.h"
 
@@ -11,21 +12,6 @@ namespace {
 bool Passes(const std::string& word, const AnalysisSettings& s = AnalysisSettings{},
             const IgnoreList& ignore = IgnoreList(",")) {
     return PassesWordTests(word, s, ignore);
-}
-
-TEST(WordAcceptance, ShortAndLongWords) {
-    AnalysisSettings s; // "Ignore words with 3 characters or less"
-    EXPECT_FALSE(Passes("tea", s));
-    EXPECT_TRUE(Passes("team", s));
-    s.ignoreShortWords = false;
-    EXPECT_TRUE(Passes("tea", s));
-    s.shortWordSize = 9;
-    s.ignoreShortWords = true;
-    EXPECT_FALSE(Passes("pineapple", s));
-    EXPECT_TRUE(Passes("pineapples", s));
-    const std::string sixty = std::string(59, 'b') + "a";
-    EXPECT_TRUE(Passes(sixty));
-    EXPECT_FALSE(Passes(sixty + "a"));
 }
 
 // Repeated letters, Roman numerals, no vowel, derived forms, contraction stems, and the first
@@ -46,20 +32,43 @@ TEST(WordAcceptance, WordFormAndWordListTests) {
     EXPECT_TRUE(Passes("a", s) && Passes("the", s) && Passes("seven", s));
 }
 
-// Words of other scripts: lengths in characters, a wide character counting two for the short-word
-// option; of the form tests only the repeated character applies, and hiragana alone is dropped.
-TEST(WordAcceptance, WordsOfOtherScripts) {
+// Lengths count characters, a wide character counting two for the short-word option (0: the
+// option unchecked). Of the form tests only the repeated character applies to other scripts,
+// and hiragana alone is dropped. A page language adds its list to the common words.
+TEST(WordAcceptance, LengthsScriptsAndThePagesLanguage) {
+    using enum PageLanguage;
+    const std::string sixty = std::string(59, 'b') + "a";
+    std::string sixtyCyrillic;
+    for (int i = 0; i < 30; ++i) {
+        sixtyCyrillic += "да";
+    }
     const struct {
-        const char* word;
-        int shortWordSize; // 0: the option unchecked
+        std::string word;
+        int shortWordSize;
         bool passes;
-    } cases[] = {
-        {"中", 1, true},                              // one ideograph counts two
-        {"中", 2, false},          {"软件", 3, true}, // two count four
-        {"软件", 4, false},        {"ｿﾌﾄ", 3, false}, // half-width katakana count one each
-        {"ｿﾌﾄｳｪｱ", 3, true},       {"дом", 3, false}, // narrow letters count one
-        {"дома", 3, true},         {"ммм", 0, false}, // one repeated character
-        {"мм", 0, false},          {"м", 0, true},
+        PageLanguage language = None;
+        bool ignoreCommonWords = true;
+    } rows[] = {
+        {"tea", 3, false},
+        {"team", 3, true},
+        {"tea", 0, true},
+        {"pineapple", 9, false},
+        {"pineapples", 9, true},
+        {sixty, 3, true},
+        {sixty + "a", 3, false},
+        {sixtyCyrillic, 3, true},
+        {sixtyCyrillic + "д", 3, false},
+        {"中", 1, true}, // one ideograph counts two
+        {"中", 2, false},
+        {"软件", 3, true}, // two count four
+        {"软件", 4, false},
+        {"ｿﾌﾄ", 3, false}, // half-width katakana count one each
+        {"ｿﾌﾄｳｪｱ", 3, true},
+        {"дом", 3, false}, // narrow letters count one
+        {"дома", 3, true},
+        {"ммм", 0, false}, // one repeated character
+        {"мм", 0, false},
+        {"м", 0, true},
         {"мкс", 0, true},          // no vowel a-e-i-o-u: not asked of other scripts
         {"х\u0456х", 0, true},     // Cyrillic х and і: no Roman numeral
         {"ください", 0, false},    // hiragana alone
@@ -67,21 +76,19 @@ TEST(WordAcceptance, WordsOfOtherScripts) {
         {"使う", 0, true},         // kanji and hiragana
         {"インストール", 0, true}, // katakana
         {"или", 0, true},          // a Russian common word, without the page's language
+        {"или", 0, false, Ru},
+        {"werden", 0, false, De},
+        {"werden", 0, true, Fr},
+        {"werden", 0, true, De, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& r : rows) {
         AnalysisSettings s;
-        s.ignoreShortWords = c.shortWordSize > 0;
-        s.shortWordSize = c.shortWordSize;
-        EXPECT_EQ(Passes(c.word, s), c.passes) << c.word << " " << c.shortWordSize;
+        s.ignoreShortWords = r.shortWordSize > 0;
+        s.shortWordSize = r.shortWordSize;
+        s.ignoreCommonWords = r.ignoreCommonWords;
+        EXPECT_EQ(PassesWordTests(r.word, s, IgnoreList(","), r.language), r.passes)
+            << r.word << " " << r.shortWordSize << " " << LanguageCode(r.language);
     }
-    // The length limit counts characters, not bytes.
-    std::string sixty;
-    for (int i = 0; i < 30; ++i) {
-        sixty += "да";
-    }
-    EXPECT_TRUE(Passes(sixty));
-    EXPECT_FALSE(Passes(sixty + "д"));
-    EXPECT_FALSE(PassesWordTests("или", AnalysisSettings{}, IgnoreList(","), PageLanguage::Ru));
 }
 
 TEST(WordsToIgnore, WholeEntriesAreRejected) {
