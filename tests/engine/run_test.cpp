@@ -75,15 +75,14 @@ TEST(AnalysisRun, AFileThatCannotBeOpenedFailsWithTheReason) {
 }
 
 // A German passage with more than ten distinct words of the German list and few English ones.
-const std::string kGermanWords =
-    "Die Datei wird von dem Server gelesen, wenn er startet. Sie enth&auml;lt eine Anweisung "
+const std::string kGerman =
+    "<p>Die Datei wird von dem Server gelesen, wenn er startet. Sie enth&auml;lt eine Anweisung "
     "pro Zeile; der Server kann auch mit einer anderen Datei arbeiten, aber nicht ohne diese "
-    "Anweisung. Wir haben sie hier f&uuml;r euch.";
-const std::string kGerman = "<p>" + kGermanWords + "</p>\n";
+    "Anweisung. Wir haben sie hier f&uuml;r euch.</p>\n";
 
-// The page's language is voted from the file's first bytes (its text, not its markup) unless the
-// settings give one; that language's common words then count only when common words are allowed.
-TEST(AnalysisRun, PageLanguageVotedOrGivenDropsItsCommonWords) {
+// The page's language is voted from the file's first bytes unless the settings give one, and
+// the run drops that language's common words.
+TEST(AnalysisRun, PageLanguageVotedFromTheStartOrGiven) {
     using enum PageLanguage;
     std::string filler;
     while (filler.size() < kLanguageSampleBytes) {
@@ -93,28 +92,20 @@ TEST(AnalysisRun, PageLanguageVotedOrGivenDropsItsCommonWords) {
         std::string page;
         bool vote;
         PageLanguage given;
-        bool ignoreCommonWords;
         PageLanguage language;
         const char* word;
         float keyValue; // -1: not counted
     } rows[] = {
-        {kGerman, true, None, true, De, "wird", -1},
-        {kGerman, true, None, true, De, "fuer", -1}, // the list's "für", folded like the page
-        {kGerman, true, None, true, De, "anweisung", 6},
-        {kGerman, true, None, false, De, "wird", 3},
-        {kGerman, false, None, true, None, "wird", 3},
-        {kGerman, false, Nl, true, Nl, "wird", 3},
-        {"<p>omdat museum</p>", false, Nl, true, Nl, "omdat", -1},
-        {"<p>omdat museum</p>", false, Nl, false, Nl, "omdat", 3},
-        {filler + kGerman, true, None, true, None, "wird", 3},
-        {kGerman + filler, true, None, true, De, "wird", -1},
-        {"<a title=\"" + kGermanWords + "\">lantern</a>", true, None, true, None, "lantern", 3},
+        {kGerman, true, None, De, "wird", -1},
+        {filler + kGerman, true, None, None, "wird", 3},
+        {kGerman, false, None, None, "wird", 3},
+        {kGerman, false, Nl, Nl, "wird", 3},
+        {"<p>omdat museum</p>", false, Nl, Nl, "omdat", -1},
     };
     for (const auto& r : rows) {
         RecordingHost host;
         host.options.votePageLanguage = r.vote;
         host.options.pageLanguage = r.given;
-        host.options.ignoreCommonWords = r.ignoreCommonWords;
         const RunResult run = ReadAndCount(WriteTempFile(r.page), host);
         EXPECT_EQ(run.pageLanguage, r.language) << r.page.substr(0, 60);
         const auto found = std::find_if(run.words.begin(), run.words.end(),
