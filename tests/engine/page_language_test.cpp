@@ -116,40 +116,25 @@ int Count(const PageLanguageVote& vote, PageLanguage language) {
     return vote.tally().perLanguage[static_cast<std::size_t>(language) - 1];
 }
 
-// Prepared lines of a real German manual page (lower case, umlauts folded, tags with attributes
-// left as they are).
-const std::vector<std::string> kGermanLines = {
-    "<p>der server liest auch eine datei mit mime-dokumenttypen ein. der ",
-    "name dieser datei wird durch die direktive <code class=\"directive\"><a "
-    "href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> bestimmt. die "
-    "voreinstellung ",
-    "ist <code>mime.types</code>.</p> ",
-    "<h2 id=\"syntax\">syntax der konfigurationsdateien <a title=\"permanent link\" "
-    "href=\"#syntax\" class=\"permalink\"> </a>\x07 ",
-    "<p>die konfigurationsdateien des apache enthalten eine direktive pro zeile. ",
-    "der backslash \"\\\" laesst sich als letztes zeichen in einer zeile ",
-    "dazu verwenden, die fortsetzung der direktive in der naechsten zeile ",
-    "anzuzeigen. es darf kein weiteres zeichen oder whitespace zwischen dem ",
-    "backslash und dem zeilenende folgen.</p> ",
-};
-
-// The English original of the same passage.
-const std::vector<std::string> kEnglishLines = {
-    "<p>the server also reads a file containing mime document types; ",
-    "the filename is set by the <code class=\"directive\"><a "
-    "href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> directive, ",
-    "and is <code>mime.types</code> by default.</p> ",
-    "<p>httpd configuration files contain one directive per line. ",
-    "the backslash \"\\\" may be used as the last character on a line ",
-    "to indicate that the directive continues onto the next line. ",
-};
+// A prepared passage of a German manual page and of its English original (lower case, umlauts
+// folded, tags with attributes left as they are).
+const std::string kGerman =
+    "<p>der server liest auch eine datei mit mime-dokumenttypen ein. der name dieser datei wird "
+    "durch die direktive <code class=\"directive\"><a href=\"./mod/mod_mime.html#typesconfig\">"
+    "typesconfig</a></code> bestimmt. die konfigurationsdateien des apache enthalten eine "
+    "direktive pro zeile; der backslash laesst sich als letztes zeichen in einer zeile dazu "
+    "verwenden.</p> ";
+const std::string kEnglish =
+    "<p>the server also reads a file containing mime document types; the filename is set by the "
+    "<code class=\"directive\"><a href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> "
+    "directive. httpd configuration files contain one directive per line; the backslash may be "
+    "used as the last character on a line.</p> ";
 
 // What the vote counts: distinct words of each list outside tags (attribute values included; a
 // tag without its ">" runs to the line's end, a "<" that opens no tag is an ordinary character),
 // cut as the scanner cuts them; every non-letter separates, markers and symbols included.
 TEST(PageLanguageVote, CountsDistinctWordsOfEachListOutsideTags) {
     using enum PageLanguage;
-    const std::vector<std::string> tooFew(kGermanLines.begin(), kGermanLines.begin() + 2);
     const struct {
         std::vector<std::string> lines;
         PageLanguage language;
@@ -157,10 +142,10 @@ TEST(PageLanguageVote, CountsDistinctWordsOfEachListOutsideTags) {
         int english;
         PageLanguage result;
     } rows[] = {
-        {kGermanLines, De, 22, 1, De},
-        {kGermanLines, Nl, 4, 1, De}, // the runner-up
-        {kEnglishLines, De, 1, 9, None},
-        {tooFew, De, 9, 0, None}, // der auch eine mit ein dieser wird durch die
+        {{kGerman}, De, 15, 1, De},
+        {{kGerman}, Nl, 4, 1, De}, // the runner-up
+        {{kEnglish}, De, 1, 6, None},
+        {{kGerman.substr(0, 120)}, De, 9, 0, None}, // der auch eine mit ein dieser wird durch die
         {{"<a title=\"und oder aber nicht\">und</a> <div class=\"doch ",
           "0 < ratio <= 0.5 noch\x0bwenn< ",
           "und und\x0b\xE2\x82\xAC"
