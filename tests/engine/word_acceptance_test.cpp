@@ -5,37 +5,14 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace orvanta {
 namespace {
 
-bool Passes(const std::string& word, const AnalysisSettings& s = AnalysisSettings{},
-            const IgnoreList& ignore = IgnoreList(",")) {
-    return PassesWordTests(word, s, ignore);
-}
-
-// Repeated letters, Roman numerals, no vowel, derived forms, contraction stems, and the first
-// and last words of each common-word list (the lookups rely on the lists' order).
-TEST(WordAcceptance, WordFormAndWordListTests) {
-    AnalysisSettings s;
-    s.ignoreShortWords = false;
-    for (const char* w :
-         {"oo", "oooo", "mimic", "mix", "rhythm", "reply", "added", "spring", "aren", "won",
-          "after", "yet", "a", "yours", "aboard", "without", "billion", "two"}) {
-        EXPECT_FALSE(Passes(w, s)) << w;
-    }
-    for (const char* w : {"o", "ooops", "dimmer", "holy", "training", "trainings", "however",
-                          "keyword", "ninth", "couldn", "yourss"}) {
-        EXPECT_TRUE(Passes(w, s)) << w;
-    }
-    s.ignoreCommonWords = false;
-    EXPECT_TRUE(Passes("a", s) && Passes("the", s) && Passes("seven", s));
-}
-
-// Lengths count characters, a wide character counting two for the short-word option (0: the
-// option unchecked). Of the form tests only the repeated character applies to other scripts,
-// and hiragana alone is dropped. A page language adds its list to the common words.
-TEST(WordAcceptance, LengthsScriptsAndThePagesLanguage) {
+// Each row: the words that pass and those that fail with the settings that follow them (a
+// short-word size of 0 leaves the option unchecked).
+TEST(WordAcceptance, WordTestsWithTheirSettings) {
     using enum PageLanguage;
     const std::string sixty = std::string(59, 'b') + "a";
     std::string sixtyCyrillic;
@@ -43,51 +20,54 @@ TEST(WordAcceptance, LengthsScriptsAndThePagesLanguage) {
         sixtyCyrillic += "да";
     }
     const struct {
-        std::string word;
+        std::vector<std::string> passing;
+        std::vector<std::string> failing;
         int shortWordSize;
-        bool passes;
         PageLanguage language = None;
         bool ignoreCommonWords = true;
     } rows[] = {
-        {"tea", 3, false},
-        {"team", 3, true},
-        {"tea", 0, true},
-        {"pineapple", 9, false},
-        {"pineapples", 9, true},
-        {sixty, 3, true},
-        {sixty + "a", 3, false},
-        {sixtyCyrillic, 3, true},
-        {sixtyCyrillic + "д", 3, false},
-        {"中", 1, true}, // one ideograph counts two
-        {"中", 2, false},
-        {"软件", 3, true}, // two count four
-        {"软件", 4, false},
-        {"ｿﾌﾄ", 3, false}, // half-width katakana count one each
-        {"ｿﾌﾄｳｪｱ", 3, true},
-        {"дом", 3, false}, // narrow letters count one
-        {"дома", 3, true},
-        {"ммм", 0, false}, // one repeated character
-        {"мм", 0, false},
-        {"м", 0, true},
-        {"мкс", 0, true},          // no vowel a-e-i-o-u: not asked of other scripts
-        {"х\u0456х", 0, true},     // Cyrillic х and і: no Roman numeral
-        {"ください", 0, false},    // hiragana alone
-        {"ありがとー", 0, false},  // with the prolonged sound mark
-        {"使う", 0, true},         // kanji and hiragana
-        {"インストール", 0, true}, // katakana
-        {"или", 0, true},          // a Russian common word, without the page's language
-        {"или", 0, false, Ru},
-        {"werden", 0, false, De},
-        {"werden", 0, true, Fr},
-        {"werden", 0, true, De, false},
+        // Repeated letters, Roman numerals, no vowel, derived forms, contraction stems, and the
+        // first and last words of each common-word list (the lookups rely on the lists' order).
+        {{"o", "ooops", "dimmer", "holy", "training", "trainings", "however", "keyword", "ninth",
+          "couldn", "yourss"},
+         {"oo", "oooo", "mimic", "mix", "rhythm", "reply", "added", "spring", "aren", "won",
+          "after", "yet", "a", "yours", "aboard", "without", "billion", "two"},
+         0},
+        {{"a", "the", "seven"}, {}, 0, None, false},
+        // Lengths count characters, up to 60; for the short-word option an ideograph counts two,
+        // half-width katakana and narrow letters one each.
+        {{"team", sixty, sixtyCyrillic, "软件", "ｿﾌﾄｳｪｱ", "дома"},
+         {"tea", sixty + "a", sixtyCyrillic + "д", "ｿﾌﾄ", "дом"},
+         3},
+        {{"pineapples"}, {"pineapple"}, 9},
+        {{"中"}, {}, 1},
+        {{}, {"中"}, 2},
+        {{}, {"软件"}, 4},
+        // Of the form tests only one repeated character applies to other scripts (no vowel a-e-i-
+        // o-u is asked, Cyrillic х and і make no Roman numeral), and hiragana alone is dropped,
+        // with the prolonged sound mark too. A Russian common word passes without the page's
+        // language; a page language adds its list to the common words.
+        {{"tea", "м", "мкс", "х\u0456х", "使う", "インストール", "или", "werden"},
+         {"ммм", "мм", "ください", "ありがとー"},
+         0},
+        {{}, {"или"}, 0, Ru},
+        {{}, {"werden"}, 0, De},
+        {{"werden"}, {}, 0, Fr},
+        {{"werden"}, {}, 0, De, false},
     };
     for (const auto& r : rows) {
         AnalysisSettings s;
         s.ignoreShortWords = r.shortWordSize > 0;
         s.shortWordSize = r.shortWordSize;
         s.ignoreCommonWords = r.ignoreCommonWords;
-        EXPECT_EQ(PassesWordTests(r.word, s, IgnoreList(","), r.language), r.passes)
-            << r.word << " " << r.shortWordSize << " " << LanguageCode(r.language);
+        for (const std::string& word : r.passing) {
+            EXPECT_TRUE(PassesWordTests(word, s, IgnoreList(","), r.language))
+                << word << " " << r.shortWordSize << " " << LanguageCode(r.language);
+        }
+        for (const std::string& word : r.failing) {
+            EXPECT_FALSE(PassesWordTests(word, s, IgnoreList(","), r.language))
+                << word << " " << r.shortWordSize << " " << LanguageCode(r.language);
+        }
     }
 }
 
@@ -95,10 +75,10 @@ TEST(WordsToIgnore, WholeEntriesAreRejected) {
     // Entries fold like document text, and a final σ is written ς as the scanner writes it.
     const IgnoreList list(",alpha,beta,gamma,\xC3\xA4rger,łódź,πακετοσ,");
     for (const char* w : {"alpha", "gamma", "aerger", "lodz", "πακετος"}) {
-        EXPECT_FALSE(Passes(w, AnalysisSettings{}, list)) << w;
+        EXPECT_FALSE(PassesWordTests(w, AnalysisSettings{}, list)) << w;
     }
     for (const char* w : {"gamm", "alphas", "gammaalpha"}) {
-        EXPECT_TRUE(Passes(w, AnalysisSettings{}, list)) << w;
+        EXPECT_TRUE(PassesWordTests(w, AnalysisSettings{}, list)) << w;
     }
 }
 
