@@ -41,31 +41,29 @@ TEST(PageLanguageWords, LookUpInOneLanguagesList) {
     using enum PageLanguage;
     const struct {
         PageLanguage language;
-        std::string_view word;
-        bool listed;
-    } cases[] = {
-        {De, "nicht", true},
-        {De, "fuer", true}, // folded like the page text
-        {Fr, "dans", true},
-        {Ar, "في", true},   // first list
-        {Zh, "我们", true}, // last list
-        {Zh, "我們", true}, // the Traditional form
-        {Zh, "软件", false},
-        {Ru, "или", true},
-        {Ja, "これ", true},
-        {El, "της", true}, // with its final sigma
-        {Cs, "nebo", true},
-        {Vi, "trong", true},
-        {Fr, "nicht", false},
-        {De, "konfiguration", false},
-        {De, "", false},
-        {None, "nicht", false},
-        // The English detection list only votes; it is no language of its own.
-        {De, "the", false},
+        std::vector<std::string_view> listed;
+        std::vector<std::string_view> unlisted;
+    } rows[] = {
+        // Folded like the page text; the English detection list only votes, it is no language
+        // of its own.
+        {De, {"nicht", "fuer"}, {"konfiguration", "", "the"}},
+        {Fr, {"dans"}, {"nicht"}},
+        {Ar, {"في"}, {}},                 // the first list
+        {Zh, {"我们", "我們"}, {"软件"}}, // the last list, in its Traditional form too
+        {Ru, {"или"}, {}},
+        {Ja, {"これ"}, {}},
+        {El, {"της"}, {}}, // with its final sigma
+        {Cs, {"nebo"}, {}},
+        {Vi, {"trong"}, {}},
+        {None, {}, {"nicht"}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsPageLanguageWord(c.language, c.word), c.listed)
-            << LanguageCode(c.language) << " " << c.word;
+    for (const auto& r : rows) {
+        for (const std::string_view word : r.listed) {
+            EXPECT_TRUE(IsPageLanguageWord(r.language, word)) << LanguageCode(r.language) << word;
+        }
+        for (const std::string_view word : r.unlisted) {
+            EXPECT_FALSE(IsPageLanguageWord(r.language, word)) << LanguageCode(r.language) << word;
+        }
     }
 }
 
