@@ -1,4 +1,5 @@
 #include "engine/reading/declared_encoding.h"
+#include "util/legacy_decoder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,56 +10,57 @@ namespace {
 using Kind = DocumentEncoding::Kind;
 using namespace std::string_view_literals;
 
-TEST(DeclaredLabel, MetaCharsetInEitherForm) {
-    EXPECT_EQ(FindDeclaredLabel("<html><head><META http-equiv=\"Content-Type\" "
-                                "content=\"text/html; charset=EUC-KR\">"),
-              "euc-kr");
-    EXPECT_EQ(FindDeclaredLabel("<meta charset=\"windows-1251\">"), "windows-1251");
-    EXPECT_EQ(FindDeclaredLabel("<meta charset='Shift_JIS'/>"), "shift_jis");
-    EXPECT_EQ(FindDeclaredLabel("<meta charset = \t\r\n koi8-r >"), "koi8-r");
-    EXPECT_EQ(FindDeclaredLabel("<meta content='text/html;charset=x-mac-roman;foo'>"),
-              "x-mac-roman");
-    EXPECT_EQ(FindDeclaredLabel("<meta charset=iso_8859-2:1987>"), "iso_8859-2:1987");
-}
-
-TEST(DeclaredLabel, FirstMetaThatGivesALabelDecides) {
-    EXPECT_EQ(FindDeclaredLabel("<meta name=viewport><meta charset=\"\"><meta charset=euc-jp>"
-                                "<meta charset=gbk>"),
-              "euc-jp");
-    // Only the first "charset" inside a tag counts, and it needs its "=".
-    EXPECT_EQ(FindDeclaredLabel("<meta name=charset content=\"charset=big5\"><meta charset=gbk>"),
-              "gbk");
-    // "charset" beyond the tag's ">" is not part of that tag.
-    EXPECT_EQ(FindDeclaredLabel("<meta name=x> charset=big5"), "");
-    // A tag cut by the end of the searched bytes runs to that end.
-    EXPECT_EQ(FindDeclaredLabel("<meta charset=big5"), "big5");
-}
-
-TEST(DeclaredLabel, XmlDeclarationWhenNoMetaGivesOne) {
-    EXPECT_EQ(FindDeclaredLabel("<?xml version=\"1.0\" encoding=\"ISO-8859-5\"?><html>"),
-              "iso-8859-5");
-    EXPECT_EQ(FindDeclaredLabel("\xEF\xBB\xBF<?xml version='1.0' encoding = 'koi8-u' ?>"),
-              "koi8-u");
-    EXPECT_EQ(FindDeclaredLabel("<?xml version=\"1.0\" encoding=\"euc-kr\"?>"
-                                "<meta charset=\"utf-8\">"),
-              "utf-8");
-    // Only at the very start, and only inside the declaration.
-    EXPECT_EQ(FindDeclaredLabel(" <?xml version=\"1.0\" encoding=\"euc-kr\"?>"), "");
-    EXPECT_EQ(FindDeclaredLabel("<?xml version=\"1.0\"?><x encoding=\"euc-kr\">"), "");
-}
-
-TEST(DeclaredLabel, OnlyTheFirst1024BytesCount) {
+// The label of the first meta tag that gives one, in either form, else of an XML declaration at
+// the very start; A-Z lower-cased, and only what lies in the first 1,024 bytes.
+TEST(DeclaredLabel, FirstMetaOrXmlDeclarationInTheFirst1024Bytes) {
     const std::string padding(1024 - std::string("<meta charset=").size(), ' ');
-    // The label would start at byte 1,024: not seen.
-    EXPECT_EQ(FindDeclaredLabel(padding + "<meta charset=euc-kr>"), "");
-    // Cut after its first letters: used as cut, and a cut label is normally unknown.
-    const std::string cut = padding.substr(4) + "<meta charset=euc-kr>";
-    EXPECT_EQ(FindDeclaredLabel(cut), "euc-");
-    EXPECT_EQ(DetectDocumentEncoding(cut).kind, Kind::Default);
-    // Cut so that what is left is another label.
-    const std::string koi = padding.substr(6) + "<meta charset=koi8-ru>";
-    EXPECT_EQ(FindDeclaredLabel(koi), "koi8-r");
-    EXPECT_EQ(DetectDocumentEncoding(koi), (DocumentEncoding{Kind::Legacy, LegacyEncoding::Koi8R}));
+    const std::pair<std::string, std::string> rows[] = {
+        {"<html><head><META http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-KR\">",
+         "euc-kr"},
+        {"<meta charset=\"windows-1251\">", "windows-1251"},
+        {"<meta charset='Shift_JIS'/>", "shift_jis"},
+        {"<meta charset = \t\r\n koi8-r >", "koi8-r"},
+        {"<meta content='text/html;charset=x-mac-roman;foo'>", "x-mac-roman"},
+        {"<meta charset=iso_8859-2:1987>", "iso_8859-2:1987"},
+        {"<meta name=viewport><meta charset=\"\"><meta charset=euc-jp><meta charset=gbk>",
+         "euc-jp"},
+        // Only the first "charset" inside a tag counts, and it needs its "=".
+        {"<meta name=charset content=\"charset=big5\"><meta charset=gbk>", "gbk"},
+        // "charset" beyond the tag's ">" is not part of that tag; a tag cut by the end of the
+        // searched bytes runs to that end.
+        {"<meta name=x> charset=big5", ""},
+        {"<meta charset=big5", "big5"},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-5\"?><html>", "iso-8859-5"},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding = 'koi8-u' ?>", "koi8-u"},
+        {"<?xml version=\"1.0\" encoding=\"euc-kr\"?><meta charset=\"utf-8\">", "utf-8"},
+        {" <?xml version=\"1.0\" encoding=\"euc-kr\"?>", ""},
+        {"<?xml version=\"1.0\"?><x encoding=\"euc-kr\">", ""},
+        // A label starting at byte 1,024 is not seen; one cut by it is used as cut.
+        {padding + "<meta charset=euc-kr>", ""},
+        {padding.substr(4) + "<meta charset=euc-kr>", "euc-"},
+        {padding.substr(6) + "<meta charset=koi8-ru>", "koi8-r"},
+    };
+    for (const auto& [html, label] : rows) {
+        EXPECT_EQ(FindDeclaredLabel(html), label) << html;
+    }
+}
+
+TEST(DeclaredEncoding, ByteOrderMarkComesBeforeAnyLabel) {
+    const std::string padding(1024 - std::string("<meta charset=").size(), ' ');
+    const std::pair<std::string_view, DocumentEncoding> rows[] = {
+        {"\xFF\xFE<\0m\0"sv, {Kind::Utf16LE}},
+        {"\xFE\xFF\0<\0m"sv, {Kind::Utf16BE}},
+        {"\xFF\xFE<meta charset=euc-kr>", {Kind::Utf16LE}},
+        // A UTF-8 mark does not override a declared legacy encoding.
+        {"\xEF\xBB\xBF<meta charset=cp1251>", {Kind::Legacy, LegacyEncoding::Windows1251}},
+        {"<meta charset=utf-8>", {}},
+        {"", {}},
+        // A label cut by the 1,024th byte may be another label.
+        {padding.substr(6) + "<meta charset=koi8-ru>", {Kind::Legacy, LegacyEncoding::Koi8R}},
+    };
+    for (const auto& [bytes, encoding] : rows) {
+        EXPECT_EQ(DetectDocumentEncoding(bytes), encoding) << bytes;
+    }
 }
 
 TEST(DeclaredEncoding, LabelsNameTheLegacyEncodingOrKeepTheDefault) {
@@ -78,29 +80,33 @@ TEST(DeclaredEncoding, LabelsNameTheLegacyEncodingOrKeepTheDefault) {
     }
 }
 
-TEST(DeclaredEncoding, EveryLegacyEncodingHasAConverterName) {
+// Every legacy encoding has a converter the system opens, and the labels of a subset decode as
+// the superset such pages are written in.
+TEST(DeclaredEncoding, EveryLegacyEncodingHasAConverterOfItsSuperset) {
     EXPECT_EQ(ConverterName(LegacyEncoding::None), nullptr);
-    EXPECT_STREQ(ConverterName(LegacyEncoding::Iso8859_8I), "ISO-8859-8");
-    EXPECT_STREQ(ConverterName(LegacyEncoding::Gbk), "GB18030");
-    EXPECT_STREQ(ConverterName(LegacyEncoding::Big5), "BIG5-HKSCS");
-    EXPECT_STREQ(ConverterName(LegacyEncoding::ShiftJis), "CP932");
-    EXPECT_STREQ(ConverterName(LegacyEncoding::EucKr), "CP949");
     for (int e = static_cast<int>(LegacyEncoding::Ibm866);
          e <= static_cast<int>(LegacyEncoding::EucKr); ++e) {
-        EXPECT_NE(ConverterName(static_cast<LegacyEncoding>(e)), nullptr) << e;
+        const char* name = ConverterName(static_cast<LegacyEncoding>(e));
+        ASSERT_NE(name, nullptr) << e;
+        EXPECT_TRUE(text::LegacyLineDecoder(name).isOpen()) << name;
     }
-}
-
-TEST(DeclaredEncoding, ByteOrderMarkComesBeforeAnyLabel) {
-    EXPECT_EQ(DetectDocumentEncoding("\xFF\xFE<\0m\0"sv), (DocumentEncoding{Kind::Utf16LE}));
-    EXPECT_EQ(DetectDocumentEncoding("\xFE\xFF\0<\0m"sv), (DocumentEncoding{Kind::Utf16BE}));
-    EXPECT_EQ(DetectDocumentEncoding("\xFF\xFE<meta charset=euc-kr>"),
-              (DocumentEncoding{Kind::Utf16LE}));
-    // A UTF-8 mark does not override a declared legacy encoding.
-    EXPECT_EQ(DetectDocumentEncoding("\xEF\xBB\xBF<meta charset=cp1251>"),
-              (DocumentEncoding{Kind::Legacy, LegacyEncoding::Windows1251}));
-    EXPECT_EQ(DetectDocumentEncoding("<meta charset=utf-8>"), DocumentEncoding{});
-    EXPECT_EQ(DetectDocumentEncoding(""), DocumentEncoding{});
+    const struct {
+        const char* label;
+        std::string bytes;
+        std::string text;
+    } rows[] = {
+        {"gbk", "\x81\x30\x8A\x31", "ä"}, // GB18030's four-byte form
+        {"shift_jis", "\x87\x40", "①"},   // CP932
+        {"euc-kr", "\x81\x41", "갂"},     // CP949
+        {"big5", "\x88\x66", "Ê"},        // HKSCS
+        {"logical", "\xE0", "א"},
+    };
+    for (const auto& r : rows) {
+        text::LegacyLineDecoder decoder(ConverterName(LegacyEncodingForLabel(r.label)));
+        std::string utf8;
+        decoder.decodeLine(r.bytes, utf8);
+        EXPECT_EQ(utf8, r.text) << r.label;
+    }
 }
 
 } // namespace

@@ -41,43 +41,38 @@ TEST(PageLanguageWords, LookUpInOneLanguagesList) {
     using enum PageLanguage;
     const struct {
         PageLanguage language;
-        std::string_view word;
-        bool listed;
-    } cases[] = {
-        {De, "nicht", true},
-        {De, "fuer", true}, // folded like the page text
-        {Fr, "dans", true},
-        {Ar, "في", true},   // first list
-        {Zh, "我们", true}, // last list
-        {Zh, "我們", true}, // the Traditional form
-        {Zh, "软件", false},
-        {Ru, "или", true},
-        {Ja, "これ", true},
-        {El, "της", true}, // with its final sigma
-        {Cs, "nebo", true},
-        {Vi, "trong", true},
-        {Fr, "nicht", false},
-        {De, "konfiguration", false},
-        {De, "", false},
-        {None, "nicht", false},
-        // The English detection list only votes; it is no language of its own.
-        {De, "the", false},
+        std::vector<std::string_view> listed;
+        std::vector<std::string_view> unlisted;
+    } rows[] = {
+        // Folded like the page text; the English detection list only votes, it is no language
+        // of its own.
+        {De, {"nicht", "fuer"}, {"konfiguration", "", "the"}},
+        {Fr, {"dans"}, {"nicht"}},
+        {Ar, {"في"}, {}},                 // the first list
+        {Zh, {"我们", "我們"}, {"软件"}}, // the last list, in its Traditional form too
+        {Ru, {"или"}, {}},
+        {Ja, {"これ"}, {}},
+        {El, {"της"}, {}}, // with its final sigma
+        {Cs, {"nebo"}, {}},
+        {Vi, {"trong"}, {}},
+        {None, {}, {"nicht"}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsPageLanguageWord(c.language, c.word), c.listed)
-            << LanguageCode(c.language) << " " << c.word;
+    for (const auto& r : rows) {
+        for (const std::string_view word : r.listed) {
+            EXPECT_TRUE(IsPageLanguageWord(r.language, word)) << LanguageCode(r.language) << word;
+        }
+        for (const std::string_view word : r.unlisted) {
+            EXPECT_FALSE(IsPageLanguageWord(r.language, word)) << LanguageCode(r.language) << word;
+        }
     }
 }
 
+// Every language has a code of two letters that names it back; no other code names one.
 TEST(PageLanguageWords, CodesOfTheLanguages) {
-    const std::string_view codes[] = {"ar", "bg", "cs", "da", "de", "el", "es", "fa", "fi", "fr",
-                                      "he", "hi", "hu", "id", "it", "ja", "ko", "nl", "no", "pl",
-                                      "pt", "ro", "ru", "sv", "th", "tr", "uk", "vi", "zh"};
-    ASSERT_EQ(std::size(codes), kPageLanguageCount);
-    for (std::size_t i = 0; i < std::size(codes); ++i) {
-        const auto language = static_cast<PageLanguage>(i + 1);
-        EXPECT_EQ(LanguageFromCode(codes[i]), language);
-        EXPECT_EQ(LanguageCode(language), codes[i]);
+    for (std::size_t i = 1; i <= kPageLanguageCount; ++i) {
+        const auto language = static_cast<PageLanguage>(i);
+        EXPECT_EQ(LanguageCode(language).size(), 2u) << i;
+        EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language) << i;
     }
     EXPECT_EQ(LanguageCode(PageLanguage::None), "");
     for (const char* code : {"en", "DE", "de ", "", "none", "auto", "ger", "zh-cn"}) {
@@ -119,82 +114,58 @@ int Count(const PageLanguageVote& vote, PageLanguage language) {
     return vote.tally().perLanguage[static_cast<std::size_t>(language) - 1];
 }
 
-// Prepared lines of a real German manual page (lower case, umlauts folded, tags with attributes
-// left as they are).
-const std::vector<std::string> kGermanLines = {
-    "<p>der server liest auch eine datei mit mime-dokumenttypen ein. der ",
-    "name dieser datei wird durch die direktive <code class=\"directive\"><a "
-    "href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> bestimmt. die "
-    "voreinstellung ",
-    "ist <code>mime.types</code>.</p> ",
-    "<h2 id=\"syntax\">syntax der konfigurationsdateien <a title=\"permanent link\" "
-    "href=\"#syntax\" class=\"permalink\"> </a>\x07 ",
-    "<p>die konfigurationsdateien des apache enthalten eine direktive pro zeile. ",
-    "der backslash \"\\\" laesst sich als letztes zeichen in einer zeile ",
-    "dazu verwenden, die fortsetzung der direktive in der naechsten zeile ",
-    "anzuzeigen. es darf kein weiteres zeichen oder whitespace zwischen dem ",
-    "backslash und dem zeilenende folgen.</p> ",
-};
+// A prepared passage of a German manual page and of its English original (lower case, umlauts
+// folded, tags with attributes left as they are).
+const std::string kGerman =
+    "<p>der server liest auch eine datei mit mime-dokumenttypen ein. der name dieser datei wird "
+    "durch die direktive <code class=\"directive\"><a href=\"./mod/mod_mime.html#typesconfig\">"
+    "typesconfig</a></code> bestimmt. die konfigurationsdateien des apache enthalten eine "
+    "direktive pro zeile; der backslash laesst sich als letztes zeichen in einer zeile dazu "
+    "verwenden.</p> ";
+const std::string kEnglish =
+    "<p>the server also reads a file containing mime document types; the filename is set by the "
+    "<code class=\"directive\"><a href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> "
+    "directive. httpd configuration files contain one directive per line; the backslash may be "
+    "used as the last character on a line.</p> ";
 
-// The English original of the same passage.
-const std::vector<std::string> kEnglishLines = {
-    "<p>the server also reads a file containing mime document types; ",
-    "the filename is set by the <code class=\"directive\"><a "
-    "href=\"./mod/mod_mime.html#typesconfig\">typesconfig</a></code> directive, ",
-    "and is <code>mime.types</code> by default.</p> ",
-    "<p>httpd configuration files contain one directive per line. ",
-    "the backslash \"\\\" may be used as the last character on a line ",
-    "to indicate that the directive continues onto the next line. ",
-};
-
-TEST(PageLanguageVote, ClearGermanPage) {
-    PageLanguageVote vote;
-    for (const std::string& line : kGermanLines) {
-        vote.addPreparedLine(line);
+// What the vote counts: distinct words of each list outside tags (attribute values included; a
+// tag without its ">" runs to the line's end, a "<" that opens no tag is an ordinary character),
+// cut as the scanner cuts them; every non-letter separates, markers and symbols included.
+TEST(PageLanguageVote, CountsDistinctWordsOfEachListOutsideTags) {
+    using enum PageLanguage;
+    const struct {
+        std::vector<std::string> lines;
+        PageLanguage language;
+        int count;
+        int english;
+        PageLanguage result;
+    } rows[] = {
+        {{kGerman}, De, 15, 1, De},
+        {{kGerman}, Nl, 4, 1, De}, // the runner-up
+        {{kEnglish}, De, 1, 6, None},
+        {{kGerman.substr(0, 120)}, De, 9, 0, None}, // der auch eine mit ein dieser wird durch die
+        {{"<a title=\"und oder aber nicht\">und</a> <div class=\"doch ",
+          "0 < ratio <= 0.5 noch\x0bwenn< ",
+          "und und\x0b\xE2\x82\xAC"
+          "ber "},
+         De,
+         3, // und, noch, wenn
+         0,
+         None},
+        // これはテストです: これ, は, テスト, です; three of them are common Japanese words. A
+        // Russian word after a-z letters starts a word of its own.
+        {{"これはテストです abcили "}, Ja, 3, 0, None},
+        {{"これはテストです abcили "}, Ru, 1, 0, None},
+    };
+    for (const auto& r : rows) {
+        PageLanguageVote vote;
+        for (const std::string& line : r.lines) {
+            vote.addPreparedLine(line);
+        }
+        EXPECT_EQ(Count(vote, r.language), r.count) << r.lines.front();
+        EXPECT_EQ(vote.tally().english, r.english) << r.lines.front();
+        EXPECT_EQ(vote.result(), r.result) << r.lines.front();
     }
-    EXPECT_EQ(Count(vote, PageLanguage::De), 22);
-    EXPECT_EQ(Count(vote, PageLanguage::Nl), 4); // the runner-up
-    EXPECT_EQ(vote.tally().english, 1);
-    EXPECT_EQ(vote.result(), PageLanguage::De);
-}
-
-TEST(PageLanguageVote, EnglishPageHasNoOtherLanguage) {
-    PageLanguageVote vote;
-    for (const std::string& line : kEnglishLines) {
-        vote.addPreparedLine(line);
-    }
-    EXPECT_EQ(vote.tally().english, 9);
-    EXPECT_EQ(vote.result(), PageLanguage::None);
-}
-
-TEST(PageLanguageVote, TooFewWordsDecideNothing) {
-    PageLanguageVote vote;
-    vote.addPreparedLine(kGermanLines[0]);
-    vote.addPreparedLine(kGermanLines[1]);
-    EXPECT_EQ(Count(vote, PageLanguage::De), 9); // der auch eine mit ein dieser wird durch die
-    EXPECT_EQ(vote.result(), PageLanguage::None);
-}
-
-TEST(PageLanguageVote, CountsDistinctWordsOutsideTags) {
-    PageLanguageVote vote;
-    // Words inside tags, attribute values included, do not count; a tag without its ">" runs to
-    // the line's end.
-    vote.addPreparedLine("<a title=\"und oder aber nicht\">und</a> <div class=\"doch ");
-    // A "<" that opens no tag is an ordinary character.
-    vote.addPreparedLine("0 < ratio <= 0.5 noch\x0bwenn< ");
-    // Repeats count once; every non-letter separates, markers and symbols included.
-    vote.addPreparedLine("und und\x0b\xE2\x82\xAC"
-                         "ber ");
-    EXPECT_EQ(Count(vote, PageLanguage::De), 3); // und, noch, wenn
-}
-
-TEST(PageLanguageVote, WordsOfOtherScriptsAreCutAsTheScannerCutsThem) {
-    PageLanguageVote vote;
-    // これはテストです: これ, は, テスト, です; three of them are common Japanese words. A
-    // Russian word after a-z letters starts a word of its own.
-    vote.addPreparedLine("これはテストです abcили ");
-    EXPECT_EQ(Count(vote, PageLanguage::Ja), 3);
-    EXPECT_EQ(Count(vote, PageLanguage::Ru), 1); // или
 }
 
 } // namespace

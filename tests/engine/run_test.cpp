@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -23,31 +25,34 @@ TEST(AnalysisRun, StopsBetweenLinesWithTheTableAsItStood) {
     EXPECT_EQ(host.wordsAdded, (Strings{"alpha", "beta"}));
 }
 
-// The host is asked to yield within a line too, so a change made there applies to the next word.
+// The host is asked to yield within a line too, so a change made there, once a word is added,
+// applies from the next word on. Text inside a table is scanned quickly while tables count; a
+// table weight set to 0 during the table drops the rest of it.
 TEST(AnalysisRun, SettingsChangedDuringARunApplyFromTheNextUse) {
-    RecordingHost host;
-    host.onYield = [](RecordingHost& h) {
-        if (!h.wordsAdded.empty()) {
-            h.options.boldWeight = 9;
-            h.ignore = IgnoreList("gamma,");
-        }
+    const struct {
+        std::string page;
+        std::function<void(RecordingHost&)> change;
+        Strings words;
+    } rows[] = {
+        {"<b>alpha alpha</b> gamma",
+         [](RecordingHost& h) {
+             h.options.boldWeight = 9;
+             h.ignore = IgnoreList("gamma,");
+         },
+         {"alpha:2:18"}}, // 6, then 3 + 9
+        {"<table><td>alpha beta gamma</td></table> delta",
+         [](RecordingHost& h) { h.options.tableWeight = 0; },
+         {"alpha:1:4", "delta:1:3"}},
     };
-    const RunResult run = ReadAndCount(WriteTempFile("<b>alpha alpha</b> gamma"), host);
-    EXPECT_EQ(Summary(run.words), (Strings{"alpha:2:18"})); // 6, then 3 + 9
-}
-
-// Text inside a table is scanned quickly while tables count; a table weight set to 0 during the
-// table drops the rest of it from the next word on.
-TEST(AnalysisRun, TableWeightSetToZeroInsideATableDropsItsRest) {
-    RecordingHost host;
-    host.onYield = [](RecordingHost& h) {
-        if (!h.wordsAdded.empty()) {
-            h.options.tableWeight = 0;
-        }
-    };
-    const RunResult run =
-        ReadAndCount(WriteTempFile("<table><td>alpha beta gamma</td></table> delta"), host);
-    EXPECT_EQ(Summary(run.words), (Strings{"alpha:1:4", "delta:1:3"}));
+    for (const auto& r : rows) {
+        RecordingHost host;
+        host.onYield = [&](RecordingHost& h) {
+            if (!h.wordsAdded.empty()) {
+                r.change(h);
+            }
+        };
+        EXPECT_EQ(Summary(ReadAndCount(WriteTempFile(r.page), host).words), r.words) << r.page;
+    }
 }
 
 TEST(AnalysisRun, EachRunStartsFromAClearState) {
@@ -65,11 +70,52 @@ TEST(AnalysisRun, CountsBeyondSixteenBitsOnOneLongLine) {
     EXPECT_EQ(Summary(run.words), Strings{"alpha:40000:120000"});
 }
 
-TEST(AnalysisRun, AFileThatVanishedFails) {
+// Why a file cannot be opened is OpenInputFile's to say; the run ends with that reason.
+TEST(AnalysisRun, AFileThatCannotBeOpenedFailsWithTheReason) {
     RecordingHost host;
     const RunResult run = RunAnalysis("/nonexistent/orvanta/page.html", host);
     EXPECT_EQ(run.outcome, RunOutcome::Failed);
-    EXPECT_NE(run.failureReason, "");
+    EXPECT_EQ(run.failureReason, "No such file or directory");
+}
+
+// A German passage with more than ten distinct words of the German list and few English ones.
+const std::string kGerman =
+    "<p>Die Datei wird von dem Server gelesen, wenn er startet. Sie enth&auml;lt eine Anweisung "
+    "pro Zeile; der Server kann auch mit einer anderen Datei arbeiten, aber nicht ohne diese "
+    "Anweisung. Wir haben sie hier f&uuml;r euch.</p>\n";
+
+// The page's language is voted from the file's first bytes unless the settings give one, and
+// the run drops that language's common words.
+TEST(AnalysisRun, PageLanguageVotedFromTheStartOrGiven) {
+    using enum PageLanguage;
+    std::string filler;
+    while (filler.size() < kLanguageSampleBytes) {
+        filler += "<p>plain filler text about lanterns</p>\n";
+    }
+    const struct {
+        std::string page;
+        bool vote;
+        PageLanguage given;
+        PageLanguage language;
+        const char* word;
+        float keyValue; // -1: not counted
+    } rows[] = {
+        {kGerman, true, None, De, "wird", -1},
+        {filler + kGerman, true, None, None, "wird", 3},
+        {kGerman, false, None, None, "wird", 3},
+        {kGerman, false, Nl, Nl, "wird", 3},
+        {"<p>omdat museum</p>", false, Nl, Nl, "omdat", -1},
+    };
+    for (const auto& r : rows) {
+        RecordingHost host;
+        host.options.votePageLanguage = r.vote;
+        host.options.pageLanguage = r.given;
+        const RunResult run = ReadAndCount(WriteTempFile(r.page), host);
+        EXPECT_EQ(run.pageLanguage, r.language) << r.page.substr(0, 60);
+        const auto found = std::find_if(run.words.begin(), run.words.end(),
+                                        [&](const WordEntry& w) { return w.text == r.word; });
+        EXPECT_EQ(found == run.words.end() ? -1.0f : found->keyValue, r.keyValue) << r.word;
+    }
 }
 
 } // namespace

@@ -1,97 +1,84 @@
 #include "engine/analysis_settings.h"
 #include "engine/words/ignore_list.h"
+#include "engine/words/page_language.h"
 #include "engine/words/word_acceptance.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace orvanta {
 namespace {
 
-bool Passes(const std::string& word, const AnalysisSettings& s = AnalysisSettings{},
-            const IgnoreList& ignore = IgnoreList(",")) {
-    return PassesWordTests(word, s, ignore);
-}
-
-TEST(WordAcceptance, ShortAndLongWords) {
-    AnalysisSettings s; // "Ignore words with 3 characters or less"
-    EXPECT_FALSE(Passes("tea", s));
-    EXPECT_TRUE(Passes("team", s));
-    s.ignoreShortWords = false;
-    EXPECT_TRUE(Passes("tea", s));
-    s.shortWordSize = 9;
-    s.ignoreShortWords = true;
-    EXPECT_FALSE(Passes("pineapple", s));
-    EXPECT_TRUE(Passes("pineapples", s));
+// Each row: the words that pass and those that fail with the settings that follow them (a
+// short-word size of 0 leaves the option unchecked).
+TEST(WordAcceptance, WordTestsWithTheirSettings) {
+    using enum PageLanguage;
     const std::string sixty = std::string(59, 'b') + "a";
-    EXPECT_TRUE(Passes(sixty));
-    EXPECT_FALSE(Passes(sixty + "a"));
-}
-
-// Repeated letters, Roman numerals, no vowel, derived forms, contraction stems, and the first
-// and last words of each common-word list (the lookups rely on the lists' order).
-TEST(WordAcceptance, WordFormAndWordListTests) {
-    AnalysisSettings s;
-    s.ignoreShortWords = false;
-    for (const char* w :
-         {"oooo", "mimic", "mix", "rhythm", "reply", "added", "spring", "aren", "won", "after",
-          "yet", "a", "yours", "aboard", "without", "billion", "two"}) {
-        EXPECT_FALSE(Passes(w, s)) << w;
-    }
-    for (const char* w : {"o", "ooops", "dimmer", "holy", "training", "trainings", "however",
-                          "keyword", "ninth", "couldn", "yourss"}) {
-        EXPECT_TRUE(Passes(w, s)) << w;
-    }
-    s.ignoreCommonWords = false;
-    EXPECT_TRUE(Passes("a", s) && Passes("the", s) && Passes("seven", s));
-}
-
-// Words of other scripts: lengths in characters, a wide character counting two for the short-word
-// option; of the form tests only the repeated character applies, and hiragana alone is dropped.
-TEST(WordAcceptance, WordsOfOtherScripts) {
-    const struct {
-        const char* word;
-        int shortWordSize; // 0: the option unchecked
-        bool passes;
-    } cases[] = {
-        {"中", 1, true},                              // one ideograph counts two
-        {"中", 2, false},          {"软件", 3, true}, // two count four
-        {"软件", 4, false},        {"ｿﾌﾄ", 3, false}, // half-width katakana count one each
-        {"ｿﾌﾄｳｪｱ", 3, true},       {"дом", 3, false}, // narrow letters count one
-        {"дома", 3, true},         {"ммм", 0, false}, // one repeated character
-        {"мм", 0, false},          {"м", 0, true},
-        {"мкс", 0, true},          // no vowel a-e-i-o-u: not asked of other scripts
-        {"х\u0456х", 0, true},     // Cyrillic х and і: no Roman numeral
-        {"ください", 0, false},    // hiragana alone
-        {"ありがとー", 0, false},  // with the prolonged sound mark
-        {"使う", 0, true},         // kanji and hiragana
-        {"インストール", 0, true}, // katakana
-        {"или", 0, true},          // a Russian common word, without the page's language
-    };
-    for (const auto& c : cases) {
-        AnalysisSettings s;
-        s.ignoreShortWords = c.shortWordSize > 0;
-        s.shortWordSize = c.shortWordSize;
-        EXPECT_EQ(Passes(c.word, s), c.passes) << c.word << " " << c.shortWordSize;
-    }
-    // The length limit counts characters, not bytes.
-    std::string sixty;
+    std::string sixtyCyrillic;
     for (int i = 0; i < 30; ++i) {
-        sixty += "да";
+        sixtyCyrillic += "да";
     }
-    EXPECT_TRUE(Passes(sixty));
-    EXPECT_FALSE(Passes(sixty + "д"));
-    EXPECT_FALSE(PassesWordTests("или", AnalysisSettings{}, IgnoreList(","), PageLanguage::Ru));
+    const struct {
+        std::vector<std::string> passing;
+        std::vector<std::string> failing;
+        int shortWordSize;
+        PageLanguage language = None;
+        bool ignoreCommonWords = true;
+    } rows[] = {
+        // Repeated letters, Roman numerals, no vowel, derived forms, contraction stems, and the
+        // first and last words of each common-word list (the lookups rely on the lists' order).
+        {{"o", "ooops", "dimmer", "holy", "training", "trainings", "however", "keyword", "ninth",
+          "couldn", "yourss"},
+         {"oo", "oooo", "mimic", "mix", "rhythm", "reply", "added", "spring", "aren", "won",
+          "after", "yet", "a", "yours", "aboard", "without", "billion", "two"},
+         0},
+        {{"a", "the", "seven"}, {}, 0, None, false},
+        // Lengths count characters, up to 60; for the short-word option an ideograph counts two,
+        // half-width katakana and narrow letters one each.
+        {{"team", sixty, sixtyCyrillic, "软件", "ｿﾌﾄｳｪｱ", "дома"},
+         {"tea", sixty + "a", sixtyCyrillic + "д", "ｿﾌﾄ", "дом"},
+         3},
+        {{"pineapples"}, {"pineapple"}, 9},
+        {{"中"}, {}, 1},
+        {{}, {"中"}, 2},
+        {{}, {"软件"}, 4},
+        // Of the form tests only one repeated character applies to other scripts (no vowel a-e-i-
+        // o-u is asked, Cyrillic х and і make no Roman numeral), and hiragana alone is dropped,
+        // with the prolonged sound mark too. A Russian common word passes without the page's
+        // language; a page language adds its list to the common words.
+        {{"tea", "м", "мкс", "х\u0456х", "使う", "インストール", "или", "werden"},
+         {"ммм", "мм", "ください", "ありがとー"},
+         0},
+        {{}, {"или"}, 0, Ru},
+        {{}, {"werden"}, 0, De},
+        {{"werden"}, {}, 0, Fr},
+        {{"werden"}, {}, 0, De, false},
+    };
+    for (const auto& r : rows) {
+        AnalysisSettings s;
+        s.ignoreShortWords = r.shortWordSize > 0;
+        s.shortWordSize = r.shortWordSize;
+        s.ignoreCommonWords = r.ignoreCommonWords;
+        for (const std::string& word : r.passing) {
+            EXPECT_TRUE(PassesWordTests(word, s, IgnoreList(","), r.language))
+                << word << " " << r.shortWordSize << " " << LanguageCode(r.language);
+        }
+        for (const std::string& word : r.failing) {
+            EXPECT_FALSE(PassesWordTests(word, s, IgnoreList(","), r.language))
+                << word << " " << r.shortWordSize << " " << LanguageCode(r.language);
+        }
+    }
 }
 
 TEST(WordsToIgnore, WholeEntriesAreRejected) {
     // Entries fold like document text, and a final σ is written ς as the scanner writes it.
     const IgnoreList list(",alpha,beta,gamma,\xC3\xA4rger,łódź,πακετοσ,");
     for (const char* w : {"alpha", "gamma", "aerger", "lodz", "πακετος"}) {
-        EXPECT_FALSE(Passes(w, AnalysisSettings{}, list)) << w;
+        EXPECT_FALSE(PassesWordTests(w, AnalysisSettings{}, list)) << w;
     }
     for (const char* w : {"gamm", "alphas", "gammaalpha"}) {
-        EXPECT_TRUE(Passes(w, AnalysisSettings{}, list)) << w;
+        EXPECT_TRUE(PassesWordTests(w, AnalysisSettings{}, list)) << w;
     }
 }
 

@@ -44,6 +44,9 @@ public:
     std::vector<WordEntry> entries_;
 };
 
+// Random counts of words that pair as singular and plural both ways ("new" after "news"), and
+// chains ("pixel", "pixels", "pixelss") that leave two entries of the same text, with weights
+// that often tie.
 TEST(WordTable, MatchesAPlainSortedTable) {
     const char* vocabulary[] = {"car", "cars",  "carss",  "bus",     "buss",  "news",
                                 "new", "pixel", "pixels", "pixelss", "alpha", "beta"};
@@ -75,26 +78,6 @@ TEST(WordTable, EqualValuesKeepTheEntryThatGotThereFirst) {
     big.countWord("alpha", 16777216.0f);
     big.countWord("beta", 1.0f);
     EXPECT_EQ(Summary(big.ranked()), (Strings{"beta:2:1.67772e+07", "alpha:1:1.67772e+07"}));
-}
-
-TEST(WordTable, PluralFoldingInBothDirections) {
-    WordTable t;
-    t.countWord(t.foldPlural("car"), 3);
-    EXPECT_EQ(t.foldPlural("cars"), "car");
-    t.countWord(t.foldPlural("news"), 3);
-    EXPECT_EQ(t.foldPlural("new"), "new"); // the stored plural becomes the singular
-    EXPECT_EQ(Summary(t.ranked()), (Strings{"car:1:3", "new:1:3"}));
-}
-
-TEST(WordTable, FoldingCanLeaveTwoEntriesWithTheSameText) {
-    WordTable t;
-    t.countWord("pixel", 3);
-    t.countWord(t.foldPlural("pixelss"), 9);     // no pair with "pixel": a new entry, ranked first
-    EXPECT_EQ(t.foldPlural("pixels"), "pixels"); // first pair in ranking order: "pixelss"
-    t.countWord("pixels", 3);
-    EXPECT_EQ(t.foldPlural("pixel"), "pixel"); // "pixels" (first) becomes "pixel" too
-    t.countWord("pixel", 1);                   // counted under the first of the two
-    EXPECT_EQ(Summary(t.ranked()), (Strings{"pixel:3:13", "pixel:1:3"}));
 }
 
 TEST(FinishingTheTable, FiltersThenScalesTheTopValueToExactlyOneHundred) {

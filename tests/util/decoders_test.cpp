@@ -9,42 +9,40 @@ namespace {
 
 using namespace std::string_view_literals;
 
-std::string Decoded(const char* converter, std::string_view bytes) {
-    LegacyLineDecoder decoder(converter);
-    EXPECT_TRUE(decoder.isOpen()) << converter;
-    std::string utf8 = "left over";
-    decoder.decodeLine(bytes, utf8);
-    return utf8;
-}
-
-TEST(LegacyLineDecoder, SingleByteEncodings) {
-    EXPECT_EQ(Decoded("CP1251", "\xC4\xE8\xF0\xE5\xEA\xF2\xE8\xE2\xFB \xF1\xF0\xE5\xE4\xFB"),
-              "Директивы среды");
-    EXPECT_EQ(Decoded("KOI8-R", "\xEE\xCF\xD7\xD9\xC5 \xD7\xCF\xDA\xCD\xCF\xD6\xCE\xCF\xD3\xD4\xC9"
-                                " Apache 2.1"),
-              "Новые возможности Apache 2.1");
-    EXPECT_EQ(Decoded("ISO-8859-2", "P\xF8\xEDli\xB9 \xBElu\xBBou\xE8k\xFD k\xF9\xF2"),
-              "Příliš žluťoučký kůň");
-    EXPECT_EQ(Decoded("CP1254", "i\xE7in bir ba\xFEvuru k\xFDlavuzu"), "için bir başvuru kılavuzu");
-    // Bytes that pass as UTF-8 are still read in the declared encoding.
-    EXPECT_EQ(Decoded("MACINTOSH", "l\xD5\x8Etat"), "l’état");
-    EXPECT_EQ(Decoded("CP1251", ""), "");
-}
-
-TEST(LegacyLineDecoder, MultiByteEncodings) {
-    EXPECT_EQ(Decoded("CP949", "\xC0\xD6\xB4\xD9. \xC0\xCC \xB0\xE6\xBF\xEC \xBC\xB3\xC1\xA4"
-                               "\xC6\xC4\xC0\xCF"),
-              "있다. 이 경우 설정파일");
-    EXPECT_EQ(Decoded("CP932", "\x83\x81\x83"
-                               "C\x83\x93\x82\xCC apache2.conf \x96\xBC\x91O"),
-              "メインの apache2.conf 名前");
-    EXPECT_EQ(Decoded("EUC-JP", "\xA4\xB3\xA4\xCE\xA5\xD5\xA5\xA1\xA5\xA4\xA5\xEB"),
-              "このファイル");
-    EXPECT_EQ(Decoded("GB18030", "\xC4\xA3\xBF\xE9 | \xD6\xB8\xC1\xEE | \x81\x30\x8A\x31"),
-              "模块 | 指令 | ä");
-    EXPECT_EQ(Decoded("BIG5-HKSCS", "\xB1`\xA8\xA3\xB0\xDD\xC3"
-                                    "D"),
-              "常見問題");
+// Single-byte, multi-byte and shift-state encodings, and what a rejected byte becomes: one U+FFFD
+// for the byte alone, with decoding resumed at the next byte in the initial state.
+TEST(LegacyLineDecoder, DecodesLinesAndReplacesEachRejectedByte) {
+    const struct {
+        const char* converter;
+        std::string bytes;
+        std::string utf8;
+    } rows[] = {
+        {"CP1251", "\xC4\xE8\xF0\xE5\xEA\xF2\xE8\xE2\xFB \xF1\xF0\xE5\xE4\xFB", "Директивы среды"},
+        {"CP1251", "", ""},
+        {"CP949", "\xC0\xD6\xB4\xD9. \xC0\xCC \xB0\xE6\xBF\xEC \xBC\xB3\xC1\xA4\xC6\xC4\xC0\xCF",
+         "있다. 이 경우 설정파일"},
+        {"GB18030", "\xC4\xA3\xBF\xE9 | \xD6\xB8\xC1\xEE | \x81\x30\x8A\x31", "模块 | 指令 | ä"},
+        // A base letter held back for a combining tone mark is written first.
+        {"CP1258", "Vi\xEA\xF2t", "Việt"},
+        {"CP1258", "ca", "ca"}, // the final letter comes with the flush
+        {"CP1258", "a\x81 b", "a\uFFFD b"},
+        {"CP1255", "\xF9\xD9\xE9", "ש\uFFFDי"},
+        {"CP1253", "\xE1\xAA\xE2", "α\uFFFDβ"}, // an undefined single byte
+        // A lead byte without a valid trail byte: only the lead byte is lost.
+        {"CP949", "\xC0\xD6\xB4\x20\xB4\xD9", "있\uFFFD 다"},
+        // A multi-byte sequence cut by the line's end.
+        {"GB18030", "ab\x81\x30", "ab\uFFFD0"},
+        {"CP932", "\x83", "\uFFFD"},
+        // Inside a shifted run: decoding resumes in the initial (ASCII) state.
+        {"ISO-2022-JP", "\x1B$B%a\x80%a", "メ\uFFFD%a"},
+    };
+    for (const auto& r : rows) {
+        LegacyLineDecoder decoder(r.converter);
+        ASSERT_TRUE(decoder.isOpen()) << r.converter;
+        std::string utf8 = "left over";
+        decoder.decodeLine(r.bytes, utf8);
+        EXPECT_EQ(utf8, r.utf8) << r.converter << " " << r.utf8;
+    }
 }
 
 TEST(LegacyLineDecoder, EscapeSequencesLastOnlyToTheEndOfTheLine) {
@@ -55,29 +53,6 @@ TEST(LegacyLineDecoder, EscapeSequencesLastOnlyToTheEndOfTheLine) {
     // The next line starts in ASCII again although the last one never switched back.
     decoder.decodeLine("%a%$%s", utf8);
     EXPECT_EQ(utf8, "%a%$%s");
-}
-
-TEST(LegacyLineDecoder, EachRejectedByteBecomesOneReplacementCharacter) {
-    // An undefined single byte.
-    EXPECT_EQ(Decoded("CP1253", "\xE1\xAA\xE2"), "α\uFFFDβ");
-    // A lead byte without a valid trail byte: only the lead byte is lost; the next byte is read
-    // afresh.
-    EXPECT_EQ(Decoded("CP949", "\xC0\xD6\xB4\x20\xB4\xD9"), "있\uFFFD 다");
-    // A multi-byte sequence cut by the line's end.
-    EXPECT_EQ(Decoded("GB18030", "ab\x81\x30"), "ab\uFFFD0");
-    EXPECT_EQ(Decoded("CP932", "\x83"), "\uFFFD");
-    // An invalid byte inside a shifted run: decoding resumes in the initial (ASCII) state.
-    EXPECT_EQ(Decoded("ISO-2022-JP", "\x1B$B%a\x80%a"), "メ\uFFFD%a");
-}
-
-TEST(LegacyLineDecoder, LetterHeldBackForACombiningMarkIsWrittenFirst) {
-    // Vietnamese: a base letter followed by a tone mark combines into one letter.
-    EXPECT_EQ(Decoded("CP1258", "Vi\xEA\xF2t"), "Việt");
-    EXPECT_EQ(Decoded("CP1258", "ca"), "ca"); // the final letter comes with the flush
-    EXPECT_EQ(Decoded("CP1258", "a\x81"
-                                "b"),
-              "a\uFFFDb");
-    EXPECT_EQ(Decoded("CP1255", "\xF9\xD9\xE9"), "ש\uFFFDי");
 }
 
 TEST(LegacyLineDecoder, UnknownConverterIsReported) {

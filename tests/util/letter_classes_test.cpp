@@ -12,43 +12,35 @@ TEST(LetterClasses, WhatACharacterIs) {
     constexpr std::uint8_t A = kAlphabeticLetter;
     constexpr std::uint8_t M = kAttachingMark;
     const struct {
-        char32_t c;
         std::uint8_t bits;
-    } cases[] = {
-        {U'a', 0},
-        {U'ж', W | A},
-        {U'λ', W | A},
-        {U'ب', W | A},
-        {U'א', W | A},      // Hebrew letters break like others
-        {U'가', W | kWide}, // Hangul breaks apart from other letters
-        {U'中', W | kWide}, // ideographs go to the dictionary
-        {U'ก', W},          // so does Thai
-        {U'を', W | kWide | kHiraganaWordPart},
-        {U'ア', W | kWide | kKatakanaWordPart},
-        {U'ｱ', W | kKatakanaWordPart},                               // half-width
-        {0x30FC, W | kWide | kKatakanaWordPart | kHiraganaWordPart}, // ー, a Common letter
-        {0xFF9E, W | M | kKatakanaWordPart},                         // half-width voiced mark
-        {0x00B5, W | A},                // the micro sign is Common, not Latin
-        {0x1D538, W | A},               // 𝔸, double-struck
-        {0x0301, W | M | kNotNfcInert}, // combining acute, Inherited
-        {0xFE0F, W | M},                // a variation selector
-        {0x200C, W | M},                // zero width non-joiner
-        {0x200D, W | M},                // zero width joiner
-        {U'ø', kOtherLatinLetter},
-        {U'ə', kOtherLatinLetter},
-        {0x00AA, kOtherLatinLetter},         // ª
-        {0xFF41, kOtherLatinLetter | kWide}, // fullwidth ａ
-        {0x0663, 0},                         // Arabic-Indic digit three
-        {0xFF11, kWide},                     // fullwidth digit one
-        {0x216B, 0},                         // Roman numeral twelve (Nl)
-        {0x3002, kWide},                     // ideographic full stop
-        {U'€', 0},
+        std::u32string characters;
+    } rows[] = {
+        {0, U"a\u0663\u216B€"}, // an Arabic-Indic digit, a Roman numeral (Nl)
+        // Letters of alphabetic scripts (Hebrew breaks like the others); the micro sign is
+        // Common, not Latin; 𝔸 is double-struck.
+        {W | A, U"жλبא\u00B5\U0001D538"},
+        // Hangul breaks apart from other letters; ideographs and Thai go to the dictionary.
+        {W | kWide, U"가中"},
+        {W, U"ก"},
+        {W | kWide | kHiraganaWordPart, U"を"},
+        {W | kWide | kKatakanaWordPart, U"ア"},
+        {W | kKatakanaWordPart, U"ｱ"},                              // half-width
+        {W | kWide | kKatakanaWordPart | kHiraganaWordPart, U"ー"}, // a Common letter
+        {W | M | kKatakanaWordPart, U"\uFF9E"},                     // half-width voiced mark
+        // Combining acute (Inherited), a variation selector, the zero width (non-)joiner.
+        {W | M | kNotNfcInert, U"\u0301"},
+        {W | M, U"\uFE0F\u200C\u200D"},
+        {kOtherLatinLetter, U"øəª"},
+        {kOtherLatinLetter | kWide, U"ａ"},
+        {kWide, U"１。"}, // fullwidth digit, ideographic full stop
         // Composition may change these: a singleton and a vowel that joins a Hangul syllable.
-        {0x212B, kOtherLatinLetter | kNotNfcInert},
-        {0x1161, W | kNotNfcInert},
+        {kOtherLatinLetter | kNotNfcInert, U"\u212B"},
+        {W | kNotNfcInert, U"\u1161"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LetterClass(c.c), c.bits) << std::hex << static_cast<unsigned>(c.c);
+    for (const auto& r : rows) {
+        for (const char32_t c : r.characters) {
+            EXPECT_EQ(LetterClass(c), r.bits) << std::hex << static_cast<unsigned>(c);
+        }
     }
 }
 

@@ -42,12 +42,6 @@ TEST(PageLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
     EXPECT_EQ(ReadAll(path, 0), inline_);
 }
 
-TEST(PageLines, AFileThatCannotBeOpenedSaysWhy) {
-    PageLines lines;
-    EXPECT_FALSE(lines.open("/nonexistent/page.html", 0));
-    EXPECT_NE(lines.error(), "");
-}
-
 // The window ends a run by throwing from the wait; the reading thread then stops in the middle
 // of the line and the exception reaches the caller.
 TEST(PageLines, AnExceptionWhileWaitingStopsTheReading) {

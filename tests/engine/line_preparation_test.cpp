@@ -20,7 +20,7 @@ TEST(PrepareLine, SkipsLinesThatAreOnlySpaces) {
     EXPECT_EQ(Prepared("\t"), "\t "); // only the space character is trimmed
 }
 
-TEST(PrepareLine, ReplacesEntitiesAccentsAndMarkerTags) {
+TEST(PrepareLine, DecodesLowerCasesAndReplacesEntitiesAndMarkerTags) {
     struct Row {
         const char* raw;
         std::string prepared;
@@ -54,30 +54,25 @@ TEST(PrepareLine, ReplacesEntitiesAccentsAndMarkerTags) {
          "aessaeeny aerger y "},
         // Other Latin letters fold as well, or separate; letters of other scripts stay.
         {"ø œ Ж Łódź əx ﬁn ＡＢ", "o oe ж lodz  x fin ab "},
+        // Each line is UTF-8 or else Windows-1252 as a whole: both bytes of an invalid "é"
+        // become Windows-1252 letters (Ã folds to a, © stays).
+        {"CAF\xC3\x89 \xC4\xB0STANBUL", "cafe istanbul "},
+        {"CAF\xC9 \x80uro", "cafe \u20acuro "},
+        {"\xC3\xA9 \xE9", "a\u00a9 e "},
+        // Lower-casing and the rows take one pass over most lines; letters whose lower case is
+        // ASCII, a longer lower case, and bytes that are not UTF-8 late in a line give what the
+        // rows give after lower-casing the whole line.
+        {"<T\u0130TLE>x</TITLE>", "\x0ex\x0f "},   // dotted capital I
+        {"<B>\u212Aelvin</B>", "\x0bkelvin\x0c "}, // Kelvin sign
+        {"\u023A\u023A<B>x</B>&AUML;", "aa\x0bx\x0c"
+                                       "ae "},
+        {"\u00c4rger und \u00dcbermut <b>Stra\u00dfe</b> &eacute;t\u00c9",
+         "aerger und uebermut \x0bstrasse\x0c ete "},
+        {"<b>Lorem ipsum</b> dolor&nbsp;\xE9", "\x0blorem ipsum\x0c dolor e "},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(Prepared(r.raw), r.prepared) << r.raw;
     }
-}
-
-TEST(PrepareLine, DecodesEachLineAsUtf8OrElseWindows1252) {
-    EXPECT_EQ(Prepared("CAF\xC3\x89 \xC4\xB0STANBUL"), "cafe istanbul ");
-    EXPECT_EQ(Prepared("CAF\xC9 \x80uro"), "cafe \u20acuro ");
-    // Invalid UTF-8: both bytes of "é" become Windows-1252 letters (Ã folds to a, © stays).
-    EXPECT_EQ(Prepared("\xC3\xA9 \xE9"), "a\u00a9 e ");
-}
-
-// Lower-casing and the rows take one pass over most lines; letters whose lower case is ASCII, a
-// longer lower case, and bytes that are not UTF-8 late in a line must give what the rows give
-// after lower-casing the whole line.
-TEST(PrepareLine, OnePassAgreesWithLowerCasingFirst) {
-    EXPECT_EQ(Prepared("<T\u0130TLE>x</TITLE>"), "\x0ex\x0f ");   // dotted capital I
-    EXPECT_EQ(Prepared("<B>\u212Aelvin</B>"), "\x0bkelvin\x0c "); // Kelvin sign
-    EXPECT_EQ(Prepared("\u023A\u023A<B>x</B>&AUML;"), "aa\x0bx\x0c"
-                                                      "ae ");
-    EXPECT_EQ(Prepared("\u00c4rger und \u00dcbermut <b>Stra\u00dfe</b> &eacute;t\u00c9"),
-              "aerger und uebermut \x0bstrasse\x0c ete ");
-    EXPECT_EQ(Prepared("<b>Lorem ipsum</b> dolor&nbsp;\xE9"), "\x0blorem ipsum\x0c dolor e ");
 }
 
 } // namespace
