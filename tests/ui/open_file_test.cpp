@@ -98,9 +98,9 @@ private slots:
         WindowFixture f;
         QString later;
         f.startOn("<title>Lantern lantern</title>",
-                  [&](const std::string& path, orvanta::RunHost&) {
+                  [&](const std::string& path, orvanta::RunHost& host) {
                       f.window->openFile(later);
-                      return orvanta::RunAnalysis(path, *f.window);
+                      return orvanta::RunAnalysis(path, host);
                   });
         later = f.writeFile("later.html", "<title>Later</title>");
         f.click("cmdGenerateKeywordMetaTag");
