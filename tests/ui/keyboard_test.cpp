@@ -1,40 +1,22 @@
-// The window with the keyboard alone: Tab through every control, Enter on a button, Escape in the
-// help window, and the names a screen reader gives the controls.
+// The window with the keyboard alone: Tab through every control, Enter on a button, the
+// window-wide keys, Escape in the help window, and the names a screen reader gives the controls.
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
 
 // Every control that takes the focus, in the order Tab visits them.
-const char* const kTabOrder[] = {
-    "txbInputFile",
-    "chkIgnoreShortWords",
-    "txbBeginMetaTagWith",
-    "txbMaxNumKeywordsInMetaTag",
-    "txbMetaTag",
-    "cboShortWordSize",
-    "cmdInputFile",
-    "cmdGenerateKeywordMetaTag",
-    "cmdClearInputFile",
-    "cmdClearBeginMetaTagWith",
-    "txbMaxNumBytesInMetaTag",
-    "cmdListWords",
-    "cboThresholdFrequency",
-    "cmdReset",
-    "cmdCopyToClipboard",
-    "cmdQuit",
-    "cmdHelp",
-    "chkIgnoreCommonWords",
-    "cboTableWeight",
-    "cboBoldWeight",
-    "chkLargeWindow",
-    "cboExistingKeywordsWeight",
-    "cmdShowExistingKeywordMetaTag",
-    "cmdClearWordsToIgnore",
-    "txbWordsToIgnore",
-};
+const QStringList kTabOrder =
+    QString("txbInputFile chkIgnoreShortWords txbBeginMetaTagWith txbMaxNumKeywordsInMetaTag "
+            "txbMetaTag cboShortWordSize cmdInputFile cmdGenerateKeywordMetaTag cmdClearInputFile "
+            "cmdClearBeginMetaTagWith txbMaxNumBytesInMetaTag cmdListWords cboThresholdFrequency "
+            "cmdReset cmdCopyToClipboard cmdQuit cmdHelp chkIgnoreCommonWords cboTableWeight "
+            "cboBoldWeight chkLargeWindow cboExistingKeywordsWeight cmdShowExistingKeywordMetaTag "
+            "cmdClearWordsToIgnore txbWordsToIgnore")
+        .split(' ');
 
 // Presses the key where the focus is and gives the focus's name afterwards.
 QString PressAtFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -64,16 +46,12 @@ private slots:
         f.find<QPlainTextEdit>("txbMetaTag")->setPlainText("<meta>");
         f.box("txbInputFile")->setFocus();
         QStringList forward{f.focus()};
-        for (std::size_t i = 0; i < std::size(kTabOrder); ++i) {
+        for (qsizetype i = 0; i < kTabOrder.size(); ++i) {
             forward << PressAtFocus(Qt::Key_Tab);
         }
-        QStringList expected;
-        for (const char* name : kTabOrder) {
-            expected << name;
-        }
-        QCOMPARE(forward, expected + QStringList{kTabOrder[0]});
+        QCOMPARE(forward, kTabOrder + QStringList{kTabOrder[0]});
         QStringList backward{f.focus()};
-        for (std::size_t i = 0; i < std::size(kTabOrder); ++i) {
+        for (qsizetype i = 0; i < kTabOrder.size(); ++i) {
             backward.prepend(PressAtFocus(Qt::Key_Backtab, Qt::ShiftModifier));
         }
         QCOMPARE(backward, forward);
@@ -84,11 +62,9 @@ private slots:
     void enterPressesTheFocusedButton_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
-        for (const char* name : kTabOrder) {
-            if (QByteArray(name).startsWith("cmd")) {
-                QTest::addRow("%s, Return", name) << QString(name) << int(Qt::Key_Return);
-                QTest::addRow("%s, keypad Enter", name) << QString(name) << int(Qt::Key_Enter);
-            }
+        for (const QString& name : kTabOrder.filter(QRegularExpression("^cmd"))) {
+            QTest::addRow("%s, Return", qPrintable(name)) << name << int(Qt::Key_Return);
+            QTest::addRow("%s, keypad Enter", qPrintable(name)) << name << int(Qt::Key_Enter);
         }
     }
 
@@ -103,6 +79,55 @@ private slots:
         QTest::keyClick(target, static_cast<Qt::Key>(key),
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    void ctrlQQuitsLikeQuitFromAnyControl() {
+        WindowFixture f;
+        f.start();
+        f.box("txbWordsToIgnore")->setFocus();
+        QTest::keyClick(f.box("txbWordsToIgnore"), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(f.endCount, 1);
+        QVERIFY(QFile::exists(f.statePath));
+    }
+
+    // F1 opens help wherever the focus is. The three buttons that always answered F1 do so when
+    // it is released, and only then; another button's release does nothing.
+    void f1OpensHelp_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("opens");
+        for (const char* name : {"txbInputFile", "txbMetaTag", "cboBoldWeight", "cmdQuit"}) {
+            QTest::addRow("%s", name) << QString(name) << "click" << true;
+        }
+        QTest::newRow("Help, pressed") << "cmdHelp"
+                                       << "press" << false;
+        QTest::newRow("Help, released") << "cmdHelp"
+                                        << "release" << true;
+        QTest::newRow("Generate, released") << "cmdGenerateKeywordMetaTag"
+                                            << "release" << true;
+        QTest::newRow("Show existing, released") << "cmdShowExistingKeywordMetaTag"
+                                                 << "release" << true;
+        QTest::newRow("List words, released") << "cmdListWords"
+                                              << "release" << false;
+    }
+
+    void f1OpensHelp() {
+        QFETCH(QString, control);
+        QFETCH(QString, action);
+        QFETCH(bool, opens);
+        WindowFixture f;
+        f.start();
+        QWidget* target = f.find(control.toLatin1().constData());
+        target->setFocus();
+        if (action == "click") {
+            QTest::keyClick(target, Qt::Key_F1);
+        } else if (action == "press") {
+            QTest::keyPress(target, Qt::Key_F1);
+        } else {
+            QTest::keyRelease(target, Qt::Key_F1);
+        }
+        QWidget* help = f.find("frmHelp");
+        QCOMPARE(help && help->isVisible(), opens);
     }
 
     void escapeOrEnterOnCloseHidesTheHelpWindow_data() {
@@ -137,12 +162,11 @@ private slots:
         f.start();
         QMap<QString, QAccessibleInterface*> found;
         Walk(QAccessible::queryAccessibleInterface(f.window.get()), found);
-        for (const char* name : kTabOrder) {
+        for (const QString& name : kTabOrder) {
             QAccessibleInterface* control = found.value(name);
-            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), name);
-            if (QByteArray(name).startsWith("cbo")) {
-                const auto labels = control->relations(QAccessible::Label);
-                QVERIFY2(labels.size() == 1, name);
+            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            if (name.startsWith("cbo")) {
+                QVERIFY2(control->relations(QAccessible::Label).size() == 1, qPrintable(name));
             }
         }
         QCOMPARE(found.value("txbWordsToIgnore")->text(QAccessible::Name),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fake_dialogs.h"
+#include "bench/stand_in_desktop.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -12,16 +12,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <memory>
 
-// One main window on a private folder: its settings file, its documents, a fake user.
+// One main window on a private folder: its settings file, its documents, a stand-in user.
 struct WindowFixture {
-    using Run = std::function<orvanta::RunResult(const std::string&, orvanta::RunHost&)>;
-
     QTemporaryDir folder;
     QString statePath = folder.filePath(QStringLiteral("orv.usr"));
-    FakeDialogs dialogs;
+    StandInDialogs dialogs;
     int endCount = 0;
     std::unique_ptr<orvanta::ui::MainWindow> window;
 
@@ -33,8 +30,13 @@ struct WindowFixture {
         }
         return path;
     }
+    QByteArray readFile(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
-    void start(Run run = {}) {
+    // The options start() gives the window; run replaces the analysis when given.
+    orvanta::ui::MainWindowOptions windowOptions(orvanta::ui::AnalysisFunction run = {}) {
         orvanta::ui::MainWindowOptions options;
         options.stateFilePath = statePath;
         options.dialogs = &dialogs;
@@ -42,14 +44,18 @@ struct WindowFixture {
         if (run) {
             options.runAnalysis = std::move(run);
         }
-        window = std::make_unique<orvanta::ui::MainWindow>(std::move(options));
+        return options;
+    }
+
+    void start(orvanta::ui::AnalysisFunction run = {}) {
+        window = std::make_unique<orvanta::ui::MainWindow>(windowOptions(std::move(run)));
         window->start();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
     // Starts on a page of this content, its name already in the input box.
-    void startOn(const QByteArray& page, Run run = {}) {
+    void startOn(const QByteArray& page, orvanta::ui::AnalysisFunction run = {}) {
         const QString path = writeFile(QStringLiteral("page.html"), page);
         start(std::move(run));
         box("txbInputFile")->setText(path);
