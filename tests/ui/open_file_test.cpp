@@ -2,8 +2,6 @@
 #include "core/input_file_check.h"
 #include "ui/command_line.h"
 #include "ui/open_request_channel.h"
-#include "ui/program_start.h"
-#include "ui/single_instance_lock.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -104,9 +102,7 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(f.folder.path()));
         orvanta::ui::SingleInstanceLock lock;
         const QString page = f.writeFile("ä handed.html", {});
-        const auto started = orvanta::ui::StartProgram(
-            lock, f.windowOptions(), {QString(), orvanta::ui::DefaultOpenChannelName()});
-        QVERIFY(started.window);
+        QVERIFY(f.startProgram(lock, orvanta::ui::DefaultOpenChannelName()));
 
         QProcess second;
         second.setWorkingDirectory(f.folder.path());
@@ -114,10 +110,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        auto* box = started.window->findChild<QLineEdit*>("txbInputFile");
-        QCOMPARE(box->text(), page);
+        QCOMPARE(f.box("txbInputFile")->text(), page);
         QVERIFY(f.dialogs.messages.isEmpty());
-        QVERIFY(started.window->isActiveWindow());
+        QVERIFY(f.window->isActiveWindow());
         qunsetenv("XDG_RUNTIME_DIR");
         QVERIFY(!orvanta::ui::HandFileToRunningCopy(f.folder.filePath("nobody"), "/x.html", 300));
     }
@@ -127,15 +122,14 @@ private slots:
     void theOpenDialogStartsWhereTheNamedPageIs_data() {
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("a page") << "FOLDER/page.html"
-                                << "FOLDER";
-        QTest::newRow("spaces around") << "  FOLDER/page.html  "
-                                       << "FOLDER";
-        QTest::newRow("relative") << "page.html" << QDir::currentPath();
-        QTest::newRow("no such folder") << "FOLDER/none/page.html"
-                                        << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char* tag, const QString& named, const QString& folder) {
+            QTest::newRow(tag) << named << folder;
+        };
+        row("a page", "FOLDER/page.html", "FOLDER");
+        row("spaces around", "  FOLDER/page.html  ", "FOLDER");
+        row("relative", "page.html", QDir::currentPath());
+        row("no such folder", "FOLDER/none/page.html", "");
+        row("empty", "", "");
     }
 
     void theOpenDialogStartsWhereTheNamedPageIs() {

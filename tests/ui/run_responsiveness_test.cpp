@@ -1,8 +1,6 @@
 // A run in the window: Stop and Quit inside one long line, the progress shown during a run, and
 // the output box's handling of long texts.
 #include "ui/box_text.h"
-#include "ui/program_start.h"
-#include "ui/single_instance_lock.h"
 #include "window_fixture.h"
 
 #include <QRegularExpression>
@@ -87,22 +85,18 @@ private slots:
         const QString page = f.writeFile("page.html", OneLongLinePage());
         const QString lockPath = f.folder.filePath("orvanta.lock");
         orvanta::ui::SingleInstanceLock lock(lockPath);
-        auto window = orvanta::ui::StartProgram(lock, f.windowOptions(),
-                                                {QString(), f.folder.filePath("open.socket")})
-                          .window;
-        QVERIFY(window);
-        window->findChild<QLineEdit*>("txbInputFile")->setText(page);
+        QVERIFY(f.startProgram(lock));
+        f.box("txbInputFile")->setText(page);
 
         bool freeAfterQuit = false;
         bool quitClicked = false;
         QTimer::singleShot(50, [&] {
             quitClicked = true;
-            QTest::mouseClick(window->findChild<QPushButton*>("cmdQuit"), Qt::LeftButton);
+            f.click("cmdQuit");
             orvanta::ui::SingleInstanceLock next(lockPath);
             freeAfterQuit = next.tryLock();
         });
-        QTest::mouseClick(window->findChild<QPushButton*>("cmdGenerateKeywordMetaTag"),
-                          Qt::LeftButton);
+        f.click("cmdGenerateKeywordMetaTag");
 
         QVERIFY(quitClicked);
         QCOMPARE(f.endCount, 1);

@@ -1,5 +1,3 @@
-#include "ui/program_start.h"
-#include "ui/single_instance_lock.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -16,22 +14,15 @@ class SingleInstanceTest : public QObject {
 private slots:
     // The second start finds the first copy's lock; the first start sees none.
     void onlyTheFirstCopyStartsAndTheSecondTouchesNoSettings() {
-        WindowFixture f;
+        WindowFixture f, g;
+        g.statePath = f.statePath;
         const QString lockPath = f.folder.filePath("orvanta.lock");
-        const auto start = [&](SingleInstanceLock& lock) {
-            return orvanta::ui::StartProgram(lock, f.windowOptions(),
-                                             {QString(), f.folder.filePath("open.socket")})
-                .window;
-        };
-        SingleInstanceLock first(lockPath);
-        auto window = start(first);
-        QVERIFY(window && window->isVisible());
-        QVERIFY(!window->windowIcon().isNull());
+        SingleInstanceLock first(lockPath), second(lockPath);
+        QVERIFY(f.startProgram(first) && f.window->isVisible());
+        QVERIFY(!f.window->windowIcon().isNull());
+        QVERIFY(!g.startProgram(second, f.folder.filePath("open.socket")));
         QVERIFY(f.dialogs.messages.isEmpty());
-
-        SingleInstanceLock second(lockPath);
-        QVERIFY(!start(second));
-        QCOMPARE(f.dialogs.messages,
+        QCOMPARE(g.dialogs.messages,
                  QStringList{"A copy of Orvanta 1.0 is already running. | Orvanta"});
         QVERIFY(!QFile::exists(f.statePath));
     }

@@ -2,6 +2,8 @@
 
 #include "bench/stand_in_desktop.h"
 #include "ui/main_window.h"
+#include "ui/program_start.h"
+#include "ui/single_instance_lock.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,6 +54,14 @@ struct WindowFixture {
         window->start();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Starts as the program does, holding the single-instance lock and listening on the
+    // channel (a private one unless named); false when another copy holds the lock.
+    bool startProgram(orvanta::ui::SingleInstanceLock& lock, QString channel = {}) {
+        channel = channel.isEmpty() ? folder.filePath(QStringLiteral("open.socket")) : channel;
+        window = orvanta::ui::StartProgram(lock, windowOptions(), {QString(), channel}).window;
+        return window != nullptr;
     }
 
     // Starts on a page of this content, its name already in the input box.
