@@ -96,19 +96,17 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("opens");
+        const auto row = [](const char* tag, const char* control, const char* action, bool opens) {
+            QTest::newRow(tag) << QString(control) << QString(action) << opens;
+        };
         for (const char* name : {"txbInputFile", "txbMetaTag", "cboBoldWeight", "cmdQuit"}) {
-            QTest::addRow("%s", name) << QString(name) << "click" << true;
+            row(name, name, "click", true);
         }
-        QTest::newRow("Help, pressed") << "cmdHelp"
-                                       << "press" << false;
-        QTest::newRow("Help, released") << "cmdHelp"
-                                        << "release" << true;
-        QTest::newRow("Generate, released") << "cmdGenerateKeywordMetaTag"
-                                            << "release" << true;
-        QTest::newRow("Show existing, released") << "cmdShowExistingKeywordMetaTag"
-                                                 << "release" << true;
-        QTest::newRow("List words, released") << "cmdListWords"
-                                              << "release" << false;
+        row("Help, pressed", "cmdHelp", "press", false);
+        row("Help, released", "cmdHelp", "release", true);
+        row("Generate, released", "cmdGenerateKeywordMetaTag", "release", true);
+        row("Show existing, released", "cmdShowExistingKeywordMetaTag", "release", true);
+        row("List words, released", "cmdListWords", "release", false);
     }
 
     void f1OpensHelp() {

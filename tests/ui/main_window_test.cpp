@@ -72,7 +72,8 @@ private slots:
                                          : QStringList());
     }
 
-    void resetRestoresTheOptionsAndEachClearEmptiesItsBox() {
+    // Reset and the clear buttons, and when a run reuses the word table it kept.
+    void resetAndClearsAndTheKeptTable() {
         WindowFixture f;
         f.startOn(kGardenPage);
         f.box("txbWordsToIgnore")->setFocus();
@@ -95,6 +96,16 @@ private slots:
         f.click("cmdClearBeginMetaTagWith");
         QCOMPARE(f.options(), page + "|||50|500|3|2|1|1|3|on|on");
 
+        // Only settings that shape the word table make a run read the page again.
+        f.writeFile("page.html", kGardenPage + "<p>zebra zebra zebra zebra zebra</p>\n");
+        f.box("txbMaxNumKeywordsInMetaTag")->setText("40");
+        f.click("cmdGenerateKeywordMetaTag");
+        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\""));
+        QVERIFY(!f.output().contains("zebra"));
+        f.find<QComboBox>("cboBoldWeight")->setCurrentIndex(4);
+        f.click("cmdGenerateKeywordMetaTag");
+        QVERIFY(f.output().contains("zebra"));
+
         // Without a file name the kept table is not reused; each command reports the check.
         f.click("cmdClearInputFile");
         QCOMPARE(f.box("txbInputFile")->text(), QString());
@@ -105,22 +116,6 @@ private slots:
         QCOMPARE(f.dialogs.messages,
                  QStringList({StandInDialogs::Entry(InputFileMessage(InputFileCheck::NotSpecified)),
                               StandInDialogs::Entry(InputFileMessage(InputFileCheck::NotFound))}));
-    }
-
-    // Only settings that shape the word table make a run read the page again.
-    void keptTableIsReusedUntilATableSettingChanges() {
-        WindowFixture f;
-        f.startOn(kGardenPage);
-        f.click("cmdListWords");
-        f.writeFile("page.html", kGardenPage + "<p>zebra zebra zebra zebra zebra</p>\n");
-        f.box("txbMaxNumKeywordsInMetaTag")->setText("40");
-        f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\""));
-        QVERIFY(!f.output().contains("zebra"));
-
-        f.find<QComboBox>("cboBoldWeight")->setCurrentIndex(4);
-        f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().contains("zebra"));
     }
 
     // What the user changed is saved as shown, the large window excepted; texts the boxes
