@@ -15,6 +15,7 @@ private slots:
         QVERIFY(text.endsWith("header section of your HTML document.\n\n"));
     }
 
+    // One help window, which comes back where and as the user left it.
     void helpOpensOneWindowThatComesBackAsLeft() {
         WindowFixture f;
         f.start();
@@ -37,10 +38,21 @@ private slots:
         f.click("cmdHelp");
         QVERIFY(!help->isMinimized());
         QCOMPARE(f.window->findChildren<QWidget*>("frmHelp").size(), 1);
-
         // Shrinking the window below its layout lays the text out at no size rather than less.
         help->resize(10, 10);
         QCOMPARE(text->size(), QSize(0, 0));
+
+        // Escape in the text or on Close, and Enter on Close, hide it as Close does.
+        for (const auto& [focus, key] : {std::pair{"txbHelpScreen", Qt::Key_Escape},
+                                         {"cmdClose", Qt::Key_Escape},
+                                         {"cmdClose", Qt::Key_Return}}) {
+            f.click("cmdHelp");
+            QApplication::setActiveWindow(help);
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            help->findChild<QWidget*>(focus)->setFocus();
+            QTest::keyClick(help->findChild<QWidget*>(focus), key);
+            QVERIFY2(!help->isVisible() && f.window->isVisible(), focus);
+        }
     }
 
     // Twips; fractions round half to even.

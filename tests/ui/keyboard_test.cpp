@@ -1,5 +1,5 @@
 // The window with the keyboard alone: Tab through every control, Enter on a button, the
-// window-wide keys, Escape in the help window, and the names a screen reader gives the controls.
+// window-wide keys, and the names a screen reader gives the controls.
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -126,31 +126,6 @@ private slots:
         }
         QWidget* help = f.find("frmHelp");
         QCOMPARE(help && help->isVisible(), opens);
-    }
-
-    void escapeOrEnterOnCloseHidesTheHelpWindow_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::newRow("Escape in the text") << "txbHelpScreen" << int(Qt::Key_Escape);
-        QTest::newRow("Escape on Close") << "cmdClose" << int(Qt::Key_Escape);
-        QTest::newRow("Enter on Close") << "cmdClose" << int(Qt::Key_Return);
-    }
-
-    void escapeOrEnterOnCloseHidesTheHelpWindow() {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        WindowFixture f;
-        f.start();
-        f.click("cmdHelp");
-        QWidget* help = f.find("frmHelp");
-        QVERIFY(help && help->isVisible());
-        QApplication::setActiveWindow(help);
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QWidget* target = help->findChild<QWidget*>(focus);
-        target->setFocus();
-        QTest::keyClick(target, static_cast<Qt::Key>(key));
-        QVERIFY(!help->isVisible());
-        QVERIFY(f.window->isVisible());
     }
 
     // A screen reader names each control by its caption, and a text box by the label tied to it
