@@ -5,8 +5,8 @@
 // without serving its events), and with --stop-after the time from the Stop click to the run's end.
 //
 // Usage: orvanta-bench-window PAGE [--tag] [--stop-after MS] [--min-frequency N]
+#include "bench/stand_in_desktop.h"
 #include "ui/main_window.h"
-#include "ui/user_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,18 +22,6 @@
 #include <string>
 
 namespace {
-
-class SilentDialogs final : public orvanta::ui::UserDialogs {
-public:
-    void showMessage(QWidget*, const QString& text, const QString&,
-                     orvanta::ui::MessageIcon) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    QString askOpenFileName(QWidget*, const QString&, const QString&, const QStringList&) override {
-        return {};
-    }
-    bool openUrl(const QUrl&) override { return false; }
-};
 
 double ProcessorSeconds() {
     timespec now{};
@@ -80,7 +68,10 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir folder;
-    SilentDialogs dialogs;
+    StandInDialogs dialogs;
+    dialogs.onMessage = [](const QString& text) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    };
     orvanta::ui::MainWindowOptions options;
     options.stateFilePath = folder.filePath(QStringLiteral("orv.usr"));
     options.dialogs = &dialogs;

@@ -12,6 +12,7 @@
 #include "engine/output/existing_keywords.h"
 #include "engine/output/meta_tag_composer.h"
 #include "ui/box_text.h"
+#include "ui/file_drop_filter.h"
 #include "ui/help_window.h"
 #include "ui/link_label.h"
 #include "ui/main_window_layout.h"
@@ -29,15 +30,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -50,9 +48,6 @@ namespace orvanta::ui {
 
 namespace {
 
-// Thrown from a yield point to end a run at once when Stop or Quit was pressed during it.
-struct RunInterrupted {};
-
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -60,7 +55,8 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 } // namespace
 
 MainWindow::MainWindow(MainWindowOptions options)
-    : QWidget(nullptr, kWindowFlags), options_(std::move(options)) {
+    : QWidget(nullptr, kWindowFlags), options_(std::move(options)),
+      run_(analysisSettings_, ignoreList_, options_.runAnalysis) {
     loading_ = true;
     analysisCurrent_ = false;
     if (!options_.endProgram) {
@@ -120,7 +116,9 @@ void MainWindow::connectHandlers() {
     }
     connectButtons();
     addShortcuts();
-    acceptFileDrops();
+    // A page dropped anywhere on the window is opened, unless a run is under way.
+    auto* drops = new FileDropFilter(this, [this] { return !run_.running(); });
+    connect(drops, &FileDropFilter::urlsDropped, this, &MainWindow::onUrlsDropped);
 }
 
 // Ctrl+Q and F1 work wherever the focus is in the window.
@@ -136,18 +134,6 @@ void MainWindow::addShortcuts() {
     help->setShortcutContext(Qt::WindowShortcut);
     connect(help, &QAction::triggered, this, &MainWindow::onHelpClicked);
     addAction(help);
-}
-
-// A page dropped anywhere on the window is opened. The text boxes take dropped text themselves,
-// so they hand a dragged address to the window instead of typing it.
-void MainWindow::acceptFileDrops() {
-    setAcceptDrops(true);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child->acceptDrops()) {
-            child->installEventFilter(this);
-        }
-    }
-    ui_.outputBox->viewport()->installEventFilter(this);
 }
 
 void MainWindow::connectButtons() {
@@ -259,7 +245,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         ending_ = true;
         // A run under way ends at its next yield point; nothing more is shown.
-        stopRequested_ = true;
+        run_.abandon();
         saveState();
         if (help_) {
             help_->close();
@@ -270,9 +256,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (handleFileDrag(event)) {
-        return true;
-    }
     // The buttons that have always answered F1 on its release keep doing so; the window's F1
     // stands back for them.
     const bool helpKeyButton = watched == ui_.helpButton || watched == ui_.generateTagButton ||
@@ -397,7 +380,7 @@ void MainWindow::takeInputFile(const QString& path) {
 
 void MainWindow::openFile(const QString& path) {
     bringToFront();
-    if (running_ || ending_) {
+    if (run_.running() || ending_) {
         pendingFile_ = path;
         return;
     }
@@ -412,50 +395,9 @@ void MainWindow::bringToFront() {
     activateWindow();
 }
 
-// Drags that carry addresses, wherever on the window they arrive; true when it was one.
-bool MainWindow::handleFileDrag(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!drag->mimeData()->hasUrls()) {
-            return false;
-        }
-        drag->setAccepted(!running_);
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasUrls()) {
-            return false;
-        }
-        drop->acceptProposedAction();
-        // Taken once the drop has finished, so that a message about it does not hold up the
-        // program the page was dragged from.
-        QTimer::singleShot(0, this,
-                           [this, urls = drop->mimeData()->urls()] { onUrlsDropped(urls); });
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    handleFileDrag(event);
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    handleFileDrag(event);
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    handleFileDrag(event);
-}
-
 // The first address dropped is the page; only a file on this computer can be read.
 void MainWindow::onUrlsDropped(const QList<QUrl>& urls) {
-    if (urls.isEmpty() || running_) {
+    if (urls.isEmpty() || run_.running()) {
         return;
     }
     const QUrl& url = urls.first();
@@ -541,8 +483,8 @@ void MainWindow::setOutputText(const QString& text) {
 }
 
 void MainWindow::onListWordsClicked() {
-    if (ui_.listWordsButton->text() == QLatin1String(core::kStopCaption)) {
-        stopRequested_ = true;
+    if (run_.running()) {
+        run_.stop();
         return;
     }
     runAnalysis(false);
@@ -584,7 +526,7 @@ bool MainWindow::readInputFileForRun(std::string& path) {
 }
 
 void MainWindow::runAnalysis(bool generateTag) {
-    if (running_) {
+    if (run_.running()) {
         return;
     }
     if (!analysisCurrent_) {
@@ -609,28 +551,13 @@ void MainWindow::runAnalysis(bool generateTag) {
 RunResult MainWindow::runLocked(const std::string& path) {
     setOutputText({});
     ui_.outputBox->repaint();
-    stopRequested_ = false;
-    progress_.start(ui_.outputBox, ui_.wordCountLabel);
     ui_.listWordsButton->setText(QLatin1String(core::kStopCaption));
     enableCommands(false);
-
-    running_ = true;
-    RunResult result;
-    try {
-        result = options_.runAnalysis(path, *this);
-    } catch (const RunInterrupted&) {
-        result.outcome = RunOutcome::Stopped;
-        result.wordsIdentified = progress_.wordCount();
-    } catch (const std::exception& error) {
-        result.outcome = RunOutcome::Failed;
-        result.failureReason = core::ExceptionReason(error);
-    }
-    running_ = false;
+    RunResult result = run_.run(path, ui_.outputBox, ui_.wordCountLabel);
     if (!pendingFile_.isEmpty()) {
         QTimer::singleShot(0, this, [this] { openFile(std::exchange(pendingFile_, QString())); });
     }
     if (!ending_) {
-        progress_.flush();
         ui_.listWordsButton->setText(QLatin1String(core::kListWordsCaption));
         enableCommands(true);
     }
@@ -673,38 +600,6 @@ void MainWindow::writeOutput(bool generateTag) {
     }
     const QString text = FromEngineText(core::TagBoxText(tag, analysisSettings_));
     setOutputText(text);
-}
-
-void MainWindow::wordAdded(std::string_view word, std::int64_t wordCount) {
-    progress_.wordAdded(word, wordCount);
-}
-
-// Serves the event loop every few tens of milliseconds. A Stop or Quit pressed meanwhile ends the
-// run right here, inside the line being scanned, so that it takes effect at once however long
-// the line is; the words counted up to this point stay counted.
-void MainWindow::yieldPoint() {
-    if (!ending_ && progress_.due()) {
-        serveEvents();
-    }
-}
-
-void MainWindow::longStepPoint() {
-    if (!ending_ && progress_.dueByClock()) {
-        serveEvents();
-    }
-}
-
-// Shows the progress and serves the event loop; ends the run when Stop or Quit was pressed.
-void MainWindow::serveEvents() {
-    progress_.flush();
-    QCoreApplication::processEvents();
-    if (stopRequested_ || ending_) {
-        throw RunInterrupted{};
-    }
-}
-
-bool MainWindow::stopRequested() {
-    return stopRequested_ || ending_;
 }
 
 void MainWindow::onCopyToClipboardClicked() {

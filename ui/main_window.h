@@ -2,16 +2,16 @@
 
 #include "core/messages.h"
 #include "core/user_settings.h"
-#include "engine/analysis_run.h"
 #include "engine/analysis_settings.h"
-#include "engine/run_host.h"
 #include "engine/words/ignore_list.h"
 #include "engine/words/word_table.h"
 #include "ui/main_window_controls.h"
-#include "ui/run_progress.h"
 #include "ui/user_dialogs.h"
+#include "ui/window_run.h"
 
+#include <QList>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -27,14 +27,14 @@ struct MainWindowOptions {
     UserDialogs* dialogs = nullptr; // not owned; must outlive the window
     // The analysis itself; replaceable so that the window's handling of every outcome can be
     // exercised without crafting documents that fail to read.
-    std::function<RunResult(const std::string&, RunHost&)> runAnalysis = RunAnalysis;
+    AnalysisFunction runAnalysis = RunAnalysis;
     // What ending the program means once the settings are saved.
     std::function<void()> endProgram;
 };
 
 // The program's working window. It holds every option in its controls and mirrors them into a
 // settings record on every change, which the engine reads while it runs.
-class MainWindow final : public QWidget, public RunHost {
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
     // Builds the window and restores the settings; the window is not shown yet.
@@ -49,26 +49,15 @@ public:
     // front. A page given during a run is taken when the run ends.
     void openFile(const QString& path);
 
-    const AnalysisSettings& settings() const override { return analysisSettings_; }
-    const IgnoreList& ignoreList() const override { return ignoreList_; }
-    void wordAdded(std::string_view word, std::int64_t wordCount) override;
-    void yieldPoint() override;
-    void longStepPoint() override;
-    bool stopRequested() override;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     // Window building.
     void connectHandlers();
     void connectButtons();
     void addShortcuts();
-    void acceptFileDrops();
 
     // Procedures other parts of the window call.
     void setDefaults(bool keepTexts);
@@ -92,7 +81,6 @@ private:
     void onInputFileClicked();
     void takeInputFile(const QString& path);
     void bringToFront();
-    bool handleFileDrag(QEvent* event);
     void onUrlsDropped(const QList<QUrl>& urls);
     void onInputFileEditingFinished();
     // Trims and checks the name in the input box; false when the window is disabled.
@@ -112,7 +100,6 @@ private:
     // Runs.
     void runAnalysis(bool generateTag);
     RunResult runLocked(const std::string& path);
-    void serveEvents();
     bool takeRunResult(RunResult& result);
     bool readInputFileForRun(std::string& path);
     void writeOutput(bool generateTag);
@@ -131,8 +118,6 @@ private:
 
     bool loading_ = false;
     bool analysisCurrent_ = false;
-    bool running_ = false;
-    bool stopRequested_ = false;
     bool ending_ = false;
     bool settingControls_ = false;
     bool inputFileLeftByEnter_ = false;
@@ -140,7 +125,7 @@ private:
     QString pendingFile_;  // given during a run, taken when it ends
     int normalHeight_ = 0; // twips, outer height at start-up
 
-    RunProgress progress_;
+    WindowRun run_;
 
     MainWindowControls ui_;
     QPointer<HelpWindow> help_;

@@ -15,12 +15,11 @@ private slots:
         QVERIFY(text.endsWith("header section of your HTML document.\n\n"));
     }
 
-    void f1OrHelpOpensOneWindowThatComesBackAsLeft() {
+    // One help window, which comes back where and as the user left it.
+    void helpOpensOneWindowThatComesBackAsLeft() {
         WindowFixture f;
         f.start();
-        QTest::keyRelease(f.find("cmdListWords"), Qt::Key_F1); // not one of help's buttons
-        QVERIFY(!f.find("frmHelp"));
-        QTest::keyRelease(f.find("cmdGenerateKeywordMetaTag"), Qt::Key_F1);
+        f.click("cmdHelp");
         QWidget* help = f.find("frmHelp");
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->windowTitle(), QString("Help screen for Orvanta"));
@@ -39,10 +38,21 @@ private slots:
         f.click("cmdHelp");
         QVERIFY(!help->isMinimized());
         QCOMPARE(f.window->findChildren<QWidget*>("frmHelp").size(), 1);
-
         // Shrinking the window below its layout lays the text out at no size rather than less.
         help->resize(10, 10);
         QCOMPARE(text->size(), QSize(0, 0));
+
+        // Escape in the text or on Close, and Enter on Close, hide it as Close does.
+        for (const auto& [focus, key] : {std::pair{"txbHelpScreen", Qt::Key_Escape},
+                                         {"cmdClose", Qt::Key_Escape},
+                                         {"cmdClose", Qt::Key_Return}}) {
+            f.click("cmdHelp");
+            QApplication::setActiveWindow(help);
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            help->findChild<QWidget*>(focus)->setFocus();
+            QTest::keyClick(help->findChild<QWidget*>(focus), key);
+            QVERIFY2(!help->isVisible() && f.window->isVisible(), focus);
+        }
     }
 
     // Twips; fractions round half to even.

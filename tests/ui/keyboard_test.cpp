@@ -1,40 +1,22 @@
-// The window with the keyboard alone: Tab through every control, Enter on a button, Escape in the
-// help window, and the names a screen reader gives the controls.
+// The window with the keyboard alone: Tab through every control, Enter on a button, the
+// window-wide keys, and the names a screen reader gives the controls.
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
 
 // Every control that takes the focus, in the order Tab visits them.
-const char* const kTabOrder[] = {
-    "txbInputFile",
-    "chkIgnoreShortWords",
-    "txbBeginMetaTagWith",
-    "txbMaxNumKeywordsInMetaTag",
-    "txbMetaTag",
-    "cboShortWordSize",
-    "cmdInputFile",
-    "cmdGenerateKeywordMetaTag",
-    "cmdClearInputFile",
-    "cmdClearBeginMetaTagWith",
-    "txbMaxNumBytesInMetaTag",
-    "cmdListWords",
-    "cboThresholdFrequency",
-    "cmdReset",
-    "cmdCopyToClipboard",
-    "cmdQuit",
-    "cmdHelp",
-    "chkIgnoreCommonWords",
-    "cboTableWeight",
-    "cboBoldWeight",
-    "chkLargeWindow",
-    "cboExistingKeywordsWeight",
-    "cmdShowExistingKeywordMetaTag",
-    "cmdClearWordsToIgnore",
-    "txbWordsToIgnore",
-};
+const QStringList kTabOrder =
+    QString("txbInputFile chkIgnoreShortWords txbBeginMetaTagWith txbMaxNumKeywordsInMetaTag "
+            "txbMetaTag cboShortWordSize cmdInputFile cmdGenerateKeywordMetaTag cmdClearInputFile "
+            "cmdClearBeginMetaTagWith txbMaxNumBytesInMetaTag cmdListWords cboThresholdFrequency "
+            "cmdReset cmdCopyToClipboard cmdQuit cmdHelp chkIgnoreCommonWords cboTableWeight "
+            "cboBoldWeight chkLargeWindow cboExistingKeywordsWeight cmdShowExistingKeywordMetaTag "
+            "cmdClearWordsToIgnore txbWordsToIgnore")
+        .split(' ');
 
 // Presses the key where the focus is and gives the focus's name afterwards.
 QString PressAtFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -64,16 +46,12 @@ private slots:
         f.find<QPlainTextEdit>("txbMetaTag")->setPlainText("<meta>");
         f.box("txbInputFile")->setFocus();
         QStringList forward{f.focus()};
-        for (std::size_t i = 0; i < std::size(kTabOrder); ++i) {
+        for (qsizetype i = 0; i < kTabOrder.size(); ++i) {
             forward << PressAtFocus(Qt::Key_Tab);
         }
-        QStringList expected;
-        for (const char* name : kTabOrder) {
-            expected << name;
-        }
-        QCOMPARE(forward, expected + QStringList{kTabOrder[0]});
+        QCOMPARE(forward, kTabOrder + QStringList{kTabOrder[0]});
         QStringList backward{f.focus()};
-        for (std::size_t i = 0; i < std::size(kTabOrder); ++i) {
+        for (qsizetype i = 0; i < kTabOrder.size(); ++i) {
             backward.prepend(PressAtFocus(Qt::Key_Backtab, Qt::ShiftModifier));
         }
         QCOMPARE(backward, forward);
@@ -84,11 +62,9 @@ private slots:
     void enterPressesTheFocusedButton_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
-        for (const char* name : kTabOrder) {
-            if (QByteArray(name).startsWith("cmd")) {
-                QTest::addRow("%s, Return", name) << QString(name) << int(Qt::Key_Return);
-                QTest::addRow("%s, keypad Enter", name) << QString(name) << int(Qt::Key_Enter);
-            }
+        for (const QString& name : kTabOrder.filter(QRegularExpression("^cmd"))) {
+            QTest::addRow("%s, Return", qPrintable(name)) << name << int(Qt::Key_Return);
+            QTest::addRow("%s, keypad Enter", qPrintable(name)) << name << int(Qt::Key_Enter);
         }
     }
 
@@ -105,29 +81,51 @@ private slots:
         QCOMPARE(clicks.count(), 1);
     }
 
-    void escapeOrEnterOnCloseHidesTheHelpWindow_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::newRow("Escape in the text") << "txbHelpScreen" << int(Qt::Key_Escape);
-        QTest::newRow("Escape on Close") << "cmdClose" << int(Qt::Key_Escape);
-        QTest::newRow("Enter on Close") << "cmdClose" << int(Qt::Key_Return);
-    }
-
-    void escapeOrEnterOnCloseHidesTheHelpWindow() {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
+    void ctrlQQuitsLikeQuitFromAnyControl() {
         WindowFixture f;
         f.start();
-        f.click("cmdHelp");
-        QWidget* help = f.find("frmHelp");
-        QVERIFY(help && help->isVisible());
-        QApplication::setActiveWindow(help);
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QWidget* target = help->findChild<QWidget*>(focus);
+        f.box("txbWordsToIgnore")->setFocus();
+        QTest::keyClick(f.box("txbWordsToIgnore"), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(f.endCount, 1);
+        QVERIFY(QFile::exists(f.statePath));
+    }
+
+    // F1 opens help wherever the focus is. The three buttons that always answered F1 do so when
+    // it is released, and only then; another button's release does nothing.
+    void f1OpensHelp_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("opens");
+        const auto row = [](const char* tag, const char* control, const char* action, bool opens) {
+            QTest::newRow(tag) << QString(control) << QString(action) << opens;
+        };
+        for (const char* name : {"txbInputFile", "txbMetaTag", "cboBoldWeight", "cmdQuit"}) {
+            row(name, name, "click", true);
+        }
+        row("Help, pressed", "cmdHelp", "press", false);
+        row("Help, released", "cmdHelp", "release", true);
+        row("Generate, released", "cmdGenerateKeywordMetaTag", "release", true);
+        row("Show existing, released", "cmdShowExistingKeywordMetaTag", "release", true);
+        row("List words, released", "cmdListWords", "release", false);
+    }
+
+    void f1OpensHelp() {
+        QFETCH(QString, control);
+        QFETCH(QString, action);
+        QFETCH(bool, opens);
+        WindowFixture f;
+        f.start();
+        QWidget* target = f.find(control.toLatin1().constData());
         target->setFocus();
-        QTest::keyClick(target, static_cast<Qt::Key>(key));
-        QVERIFY(!help->isVisible());
-        QVERIFY(f.window->isVisible());
+        if (action == "click") {
+            QTest::keyClick(target, Qt::Key_F1);
+        } else if (action == "press") {
+            QTest::keyPress(target, Qt::Key_F1);
+        } else {
+            QTest::keyRelease(target, Qt::Key_F1);
+        }
+        QWidget* help = f.find("frmHelp");
+        QCOMPARE(help && help->isVisible(), opens);
     }
 
     // A screen reader names each control by its caption, and a text box by the label tied to it
@@ -137,12 +135,11 @@ private slots:
         f.start();
         QMap<QString, QAccessibleInterface*> found;
         Walk(QAccessible::queryAccessibleInterface(f.window.get()), found);
-        for (const char* name : kTabOrder) {
+        for (const QString& name : kTabOrder) {
             QAccessibleInterface* control = found.value(name);
-            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), name);
-            if (QByteArray(name).startsWith("cbo")) {
-                const auto labels = control->relations(QAccessible::Label);
-                QVERIFY2(labels.size() == 1, name);
+            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            if (name.startsWith("cbo")) {
+                QVERIFY2(control->relations(QAccessible::Label).size() == 1, qPrintable(name));
             }
         }
         QCOMPARE(found.value("txbWordsToIgnore")->text(QAccessible::Name),

@@ -1,14 +1,16 @@
+#include "core/input_file_check.h"
+#include "core/limit_boxes.h"
+#include "ui/program_identity.h"
 #include "ui/web_links.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTimer>
-#include <sys/stat.h>
+
+using orvanta::core::InputFileCheck;
 
 namespace {
 
@@ -18,19 +20,6 @@ const QByteArray kGardenPage = "<html><head><title>Rose garden</title></head><bo
                                "<p>Compost feeds roses; pruning helps garden roses.</p>\n"
                                "</body></html>\n";
 
-// Lines of six distinct words each, enough for a run to last until it is stopped.
-QByteArray LongPage() {
-    QByteArray page = "<html><body>\n";
-    for (int n = 0; n < 240000; ++n) {
-        QByteArray word = "qa";
-        for (int m = n, i = 0; i < 4; ++i, m /= 26) {
-            word += char('a' + m % 26);
-        }
-        page += word + (n % 6 == 5 ? '\n' : ' ');
-    }
-    return page + "</body></html>\n";
-}
-
 // Options in the order WindowFixture::options() lists them.
 const QString kDefaultOptions = "|||50|500|3|2|1|1|3|on|on";
 
@@ -39,7 +28,9 @@ const QString kDefaultOptions = "|||50|500|3|2|1|1|3|on|on";
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // "PAGE" in the settings file and in the expected options stands for an existing page.
+    // "PAGE" in the settings file and in the expected options stands for an existing page. A
+    // settings file that is no file never keeps the window from appearing; a save that fails is
+    // reported, and the program still ends.
     void startShowsTheSavedOrDefaultOptions_data() {
         QTest::addColumn<QByteArray>("settingsFile");
         QTest::addColumn<QString>("options");
@@ -55,6 +46,7 @@ private slots:
         // A value the file lacks gets its default; the others are kept.
         QTest::newRow("short file")
             << saved.chopped(3) << "PAGE" + QString(restored).replace("off", "on") << next;
+        QTest::newRow("a folder") << QByteArray("FOLDER") << kDefaultOptions << open;
     }
 
     void startShowsTheSavedOrDefaultOptions() {
@@ -63,16 +55,25 @@ private slots:
         QFETCH(QString, focus);
         WindowFixture f;
         const QString page = f.writeFile("page.html", kGardenPage);
-        if (!settingsFile.isEmpty()) {
+        if (settingsFile == "FOLDER") {
+            QVERIFY(QDir().mkdir(f.statePath));
+        } else if (!settingsFile.isEmpty()) {
             f.writeFile("orv.usr", settingsFile.replace("PAGE", page.toUtf8()));
         }
         f.start();
         QCOMPARE(f.options(), options.replace("PAGE", page));
         QCOMPARE(f.focus(), focus);
         QVERIFY(f.dialogs.messages.isEmpty());
+        f.window->close();
+        QCOMPARE(f.endCount, 1);
+        const auto failed = orvanta::core::SaveStateErrorMessage("Is a folder");
+        QCOMPARE(f.dialogs.messages, settingsFile == "FOLDER"
+                                         ? QStringList{StandInDialogs::Entry(failed)}
+                                         : QStringList());
     }
 
-    void resetRestoresTheOptionsAndEachClearEmptiesItsBox() {
+    // Reset and the clear buttons, and when a run reuses the word table it kept.
+    void resetAndClearsAndTheKeptTable() {
         WindowFixture f;
         f.startOn(kGardenPage);
         f.box("txbWordsToIgnore")->setFocus();
@@ -95,7 +96,17 @@ private slots:
         f.click("cmdClearBeginMetaTagWith");
         QCOMPARE(f.options(), page + "|||50|500|3|2|1|1|3|on|on");
 
-        // Without a file name the kept table is not reused.
+        // Only settings that shape the word table make a run read the page again.
+        f.writeFile("page.html", kGardenPage + "<p>zebra zebra zebra zebra zebra</p>\n");
+        f.box("txbMaxNumKeywordsInMetaTag")->setText("40");
+        f.click("cmdGenerateKeywordMetaTag");
+        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\""));
+        QVERIFY(!f.output().contains("zebra"));
+        f.find<QComboBox>("cboBoldWeight")->setCurrentIndex(4);
+        f.click("cmdGenerateKeywordMetaTag");
+        QVERIFY(f.output().contains("zebra"));
+
+        // Without a file name the kept table is not reused; each command reports the check.
         f.click("cmdClearInputFile");
         QCOMPARE(f.box("txbInputFile")->text(), QString());
         QCOMPARE(f.focus(), QString("cmdInputFile"));
@@ -103,124 +114,29 @@ private slots:
         f.box("txbInputFile")->setText(f.folder.filePath("gone.html"));
         f.click("cmdShowExistingKeywordMetaTag");
         QCOMPARE(f.dialogs.messages,
-                 QStringList({"Input file not specified. | Error | warning",
-                              "Input file not found. | File not found | warning"}));
+                 QStringList({StandInDialogs::Entry(InputFileMessage(InputFileCheck::NotSpecified)),
+                              StandInDialogs::Entry(InputFileMessage(InputFileCheck::NotFound))}));
     }
 
-    // Only settings that shape the word table make a run read the page again.
-    void keptTableIsReusedUntilATableSettingChanges() {
-        WindowFixture f;
-        f.startOn(kGardenPage);
-        f.click("cmdListWords");
-        f.writeFile("page.html", kGardenPage + "<p>zebra zebra zebra zebra zebra</p>\n");
-        f.box("txbMaxNumKeywordsInMetaTag")->setText("40");
-        f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\""));
-        QVERIFY(!f.output().contains("zebra"));
-
-        f.find<QComboBox>("cboBoldWeight")->setCurrentIndex(4);
-        f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().contains("zebra"));
-    }
-
-    void stopEndsTheRun() {
-        WindowFixture f;
-        f.startOn(LongPage());
-        auto* listWords = f.find<QPushButton>("cmdListWords");
-        bool lockedDuringRun = false;
-        QTimer::singleShot(0, [&] {
-            lockedDuringRun = listWords->text() == "Stop" &&
-                              !f.find("cmdGenerateKeywordMetaTag")->isEnabled() &&
-                              !f.find("cmdReset")->isEnabled() && f.find("cmdQuit")->isEnabled();
-            f.click("cmdListWords");
-        });
-        f.click("cmdListWords");
-
-        QVERIFY(lockedDuringRun);
-        // The click may come while the first lines are still being read: no word counted yet.
-        const QRegularExpression stopped("Stopped with \\d+ words identified\\.$");
-        QVERIFY2(stopped.match(f.output()).hasMatch(), qPrintable(f.output().right(80)));
-        QCOMPARE(listWords->text(), QString("List words"));
-
-        // A stopped run leaves nothing to reuse: the next press reads the page from the start.
-        f.writeFile("page.html", kGardenPage);
-        f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().contains("compost"));
-    }
-
-    // Texts the boxes cannot show as read (a Latin-1 byte, 40,000 characters, 26 nines in a
-    // four-character limit box) are saved back byte for byte when the user leaves them alone;
-    // a text the user changes is saved as typed. A linked settings file stays a link.
-    void unchangedSettingsAreSavedBackExactly() {
-        WindowFixture f;
-        const QByteArray longText(40000, 'w');
-        const QByteArray saved = "\"\"\r\n\"caf\xE9, cr\xE8me\"\r\n\"" + longText + "\"\r\n\"" +
-                                 QByteArray(26, '9') +
+    // What the user changed is saved as shown, the large window excepted; texts the boxes
+    // cannot show as read (a Latin-1 byte, 40,000 characters, 26 nines in a four-character limit
+    // box) are saved back byte for byte when left alone. A linked settings file stays a link.
+    void quitSavesTheChangesAndKeepsTheRestExactly() {
+        const QByteArray saved = "\"\"\r\n\"caf\xE9, cr\xE8me\"\r\n\"" + QByteArray(40000, 'w') +
+                                 "\"\r\n\"" + QByteArray(26, '9') +
                                  "\"\r\n\"\"\r\n2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
+        WindowFixture f;
         const QString real = f.writeFile("real.usr", saved);
-        QFile::remove(f.statePath);
         QVERIFY(QFile::link(real, f.statePath));
         f.start();
-        f.window->close();
-        QVERIFY(QFileInfo(f.statePath).isSymLink());
-        QFile state(real);
-        QVERIFY(state.open(QIODevice::ReadOnly));
-        QCOMPARE(state.readAll(), saved);
-        state.close();
-
-        WindowFixture g;
-        g.writeFile("orv.usr", saved);
-        g.start();
-        g.box("txbMaxNumBytesInMetaTag")->setText("77");
-        g.window->close();
-        QFile again(g.statePath);
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), QByteArray(saved).replace("\"\"\r\n2\r\n", "\"77\"\r\n2\r\n"));
-    }
-
-    // A settings file that is a FIFO, a folder or a link to a device never keeps the window from
-    // appearing: it starts with the defaults, and a save says why it cannot replace the file.
-    void aSettingsFileThatIsNoFileGivesTheDefaults_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("saveMessage");
-        QTest::newRow("FIFO") << "fifo"
-                              << "Not a regular file";
-        QTest::newRow("folder") << "folder"
-                                << "Is a folder";
-        QTest::newRow("link to /dev/zero") << "link"
-                                           << "Not a regular file";
-    }
-
-    void aSettingsFileThatIsNoFileGivesTheDefaults() {
-        QFETCH(QString, kind);
-        QFETCH(QString, saveMessage);
-        WindowFixture f;
-        const QByteArray path = QFile::encodeName(f.statePath);
-        if (kind == "fifo") {
-            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkdir(f.statePath));
-        } else {
-            QVERIFY(QFile::link("/dev/zero", f.statePath));
-        }
-        f.start();
-        QCOMPARE(f.options(), kDefaultOptions);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        f.window->close();
-        QCOMPARE(f.dialogs.messages, QStringList{"Error when attempting to save the state: " +
-                                                 saveMessage + " | Save state | warning"});
-    }
-
-    void closingDuringARunSavesAndEnds() {
-        WindowFixture f;
-        f.startOn(LongPage());
-        QTimer::singleShot(0, [&] { f.window->close(); });
-        f.click("cmdGenerateKeywordMetaTag");
+        f.box("txbMaxNumBytesInMetaTag")->setText("77");
+        f.find<QComboBox>("cboTableWeight")->setCurrentIndex(0);
+        f.find<QCheckBox>("chkLargeWindow")->setChecked(true);
+        f.click("cmdQuit");
         QCOMPARE(f.endCount, 1);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QFile state(f.statePath);
-        QVERIFY(state.open(QIODevice::ReadOnly));
-        QCOMPARE(state.readLine(), "\"" + f.box("txbInputFile")->text().toUtf8() + "\"\r\n");
+        QVERIFY(QFileInfo(f.statePath).isSymLink());
+        QCOMPARE(f.readFile(real),
+                 QByteArray(saved).replace("\"\"\r\n2\r\n1\r\n1\r\n", "\"77\"\r\n2\r\n1\r\n0\r\n"));
     }
 
     void aFailedRunTellsWhyAndUnlocks() {
@@ -231,9 +147,8 @@ private slots:
             return failed;
         });
         f.click("cmdGenerateKeywordMetaTag");
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{"Error when reading the input file: Input/output error | Error | "
-                             "warning"});
+        QCOMPARE(f.dialogs.messages, QStringList{StandInDialogs::Entry(
+                                         orvanta::core::ReadErrorMessage("Input/output error"))});
         QCOMPARE(f.find<QPushButton>("cmdListWords")->text(), QString("List words"));
         for (const char* name : {"cmdInputFile", "cmdGenerateKeywordMetaTag", "cmdReset",
                                  "cmdShowExistingKeywordMetaTag", "cmdHelp"}) {
@@ -241,27 +156,21 @@ private slots:
         }
     }
 
-    void leavingTheInputBoxChecksTheName_data() {
+    // Enter in the input box trims the name and checks it as leaving the box does, once; the
+    // focus moves on to the next step only with a good name.
+    void enterInTheInputBoxChecksTheName_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("told");
         QTest::addColumn<QString>("focus");
-        const auto row = [](const char* tag, const char* name, const char* message,
-                            const char* focus = "cmdGenerateKeywordMetaTag") {
-            QTest::newRow(tag) << QString(name) << QString(message) << QString(focus);
-        };
-        const char* invalid = "Invalid input file specification | Invalid input | warning";
-        row("dot in a folder name", "my.site/index", invalid);
-        row("dot in a backslash folder", "my.site\\index", invalid);
-        row("not html", "index.txt",
-            "Input file must have .htm or .html extension. | Invalid input");
-        row("missing", "missing.html", "Input file does not exist. | File not found | warning");
-        row("existing, htm in any case", "PAGE.SHTML", "");
-        row("blank", "", "", "cmdInputFile");
+        QTest::newRow("not html") << "index.txt" << true << "cmdGenerateKeywordMetaTag";
+        QTest::newRow("missing") << "missing.html" << true << "cmdGenerateKeywordMetaTag";
+        QTest::newRow("existing") << "PAGE.SHTML" << false << "cmdGenerateKeywordMetaTag";
+        QTest::newRow("blank") << "" << false << "cmdInputFile";
     }
 
-    void leavingTheInputBoxChecksTheName() {
+    void enterInTheInputBoxChecksTheName() {
         QFETCH(QString, name);
-        QFETCH(QString, message);
+        QFETCH(bool, told);
         QFETCH(QString, focus);
         WindowFixture f;
         f.writeFile("PAGE.SHTML", kGardenPage);
@@ -270,51 +179,51 @@ private slots:
         QLineEdit* input = f.box("txbInputFile");
         input->setFocus();
         input->setText("  " + path + "  ");
-        // Enter does what leaving does, once; the focus it moves on does not repeat it.
         QTest::keyClick(input, Qt::Key_Return);
         QCOMPARE(input->text(), path);
         QCOMPARE(f.focus(), focus);
-        QCOMPARE(f.dialogs.messages.join('\n'), message);
+        const auto check = orvanta::core::CheckInputFileName(path.toStdString());
+        const QStringList expected{
+            StandInDialogs::Entry(InputFileNameMessage(check, path.toStdString()))};
+        QCOMPARE(f.dialogs.messages, told ? expected : QStringList());
     }
 
-    void aBadKeywordLimitIsReplacedAndTheBoxKeepsTheFocus() {
-        WindowFixture f;
-        f.start();
-        QLineEdit* keywords = f.box("txbMaxNumKeywordsInMetaTag");
-        keywords->setFocus();
-        keywords->setText("12.5");
-        f.box("txbMaxNumBytesInMetaTag")->setFocus();
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{"Maximum number of keywords in the meta tag is 100. | Orvanta"});
-        QCOMPARE(keywords->text(), QString("50"));
-        QCOMPARE(f.focus(), QString("txbMaxNumKeywordsInMetaTag"));
+    // Leaving a limit box checks what it holds (four characters at most) and reports the
+    // result; a value it cannot take is replaced by the default and the box keeps the focus.
+    void leavingALimitBoxChecksIt_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("held");
+        const auto row = [](const char* tag, const char* box, const char* typed, const char* held) {
+            QTest::newRow(tag) << QString(box) << QString(typed) << QString(held);
+        };
+        row("keywords, not a whole number", "txbMaxNumKeywordsInMetaTag", "12.5", "12.5");
+        row("keywords, five digits", "txbMaxNumKeywordsInMetaTag", "00999", "0099");
+        row("bytes, five digits", "txbMaxNumBytesInMetaTag", "01999", "0199");
+        row("bytes, too many", "txbMaxNumBytesInMetaTag", "9999", "9999");
     }
 
-    void settingsAreSavedOnQuitWithoutTheLargeWindow() {
+    void leavingALimitBoxChecksIt() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, held);
+        const auto check = box.contains("Keywords") ? orvanta::core::CheckMaxKeywordsBox
+                                                    : orvanta::core::CheckMaxBytesBox;
+        const orvanta::core::LimitBoxCheck expected = check(held.toStdString());
         WindowFixture f;
         f.start();
-        f.box("txbBeginMetaTagWith")->setText("say \"hi\", rose");
-        f.find<QComboBox>("cboTableWeight")->setCurrentIndex(0);
-        f.find<QCheckBox>("chkLargeWindow")->setChecked(true);
-        f.click("cmdQuit");
-        QCOMPARE(f.endCount, 1);
-        QFile state(f.statePath);
-        QVERIFY(state.open(QIODevice::ReadOnly));
-        QCOMPARE(state.readAll(), QByteArray("\"\"\r\n\"say \"hi\", rose\"\r\n\"\"\r\n\"50\"\r\n"
-                                             "\"500\"\r\n2\r\n1\r\n0\r\n1\r\n2\r\n1\r\n1\r\n"));
-    }
-
-    void aFailedSaveIsReportedAndTheProgramStillEnds() {
-        WindowFixture f;
-        f.statePath = f.writeFile("not-a-folder", "x") + "/orv.usr";
-        f.start();
-        f.window->close();
-        QCOMPARE(f.endCount, 1);
-        QCOMPARE(f.dialogs.messages.size(), 1);
-        const QRegularExpression expected(
-            "^Error when attempting to save the state: \\S.* \\| Save state \\| warning$");
-        QVERIFY2(expected.match(f.dialogs.messages[0]).hasMatch(),
-                 qPrintable(f.dialogs.messages[0]));
+        QLineEdit* limit = f.box(box.toLatin1().constData());
+        limit->setFocus();
+        limit->clear();
+        QTest::keyClicks(limit, typed);
+        f.box("txbWordsToIgnore")->setFocus();
+        const QString message = QString::fromStdString(expected.message);
+        QCOMPARE(f.dialogs.messages.join('\n'),
+                 message.isEmpty() ? QString()
+                                   : StandInDialogs::Entry(message, orvanta::ui::ProgramName(),
+                                                           orvanta::ui::MessageIcon::None));
+        QCOMPARE(limit->text(), QString::fromStdString(expected.finalText));
+        QCOMPARE(f.focus(), message.isEmpty() ? QString("txbWordsToIgnore") : box);
     }
 
     void copyLeavesOutTheSummaryLines() {
@@ -359,13 +268,35 @@ private slots:
         QCOMPARE(strip->y(), 384);
     }
 
+    // Labels and check boxes are drawn on the form's green in dark text; the boxes, lists and
+    // buttons keep the desktop's own pairs of colours.
+    void formTextStaysDarkOnTheGreenUnderADarkPalette() {
+        const QPalette before = QApplication::palette();
+        const QPalette dark = DarkDesktopPalette();
+        QApplication::setPalette(dark);
+        WindowFixture f;
+        f.start();
+        QCOMPARE(f.window->palette().color(QPalette::Window), QColor(192, 255, 192));
+        for (const char* name : {"lblIgnoreTheseWords", "lblMaxNumBytes", "chkIgnoreCommonWords",
+                                 "chkLargeWindow", "lblNotice"}) {
+            const QWidget* widget = f.find(name);
+            QVERIFY2(!widget->autoFillBackground(), name);
+            QCOMPARE(widget->palette().color(widget->foregroundRole()), QColor(Qt::black));
+        }
+        const QPalette box = f.box("txbInputFile")->palette();
+        QCOMPARE(box.color(QPalette::Base), dark.color(QPalette::Base));
+        QCOMPARE(box.color(QPalette::Text), dark.color(QPalette::Text));
+        QCOMPARE(f.find("cmdQuit")->palette().color(QPalette::ButtonText),
+                 dark.color(QPalette::ButtonText));
+        QApplication::setPalette(before);
+    }
+
     void linksOpenTheManualOrSayTheBrowserFailed() {
         WindowFixture f;
         f.start();
         f.click("lblVostrelSystems");
-        QCOMPARE(f.dialogs.openedUrls.at(0).fileName() + "#" +
-                     f.dialogs.openedUrls.at(0).fragment(),
-                 QString("manual.html#about"));
+        const QUrl opened = f.dialogs.openedUrls.at(0);
+        QCOMPARE(opened.fileName() + "#" + opened.fragment(), QString("manual.html#about"));
         f.dialogs.browserWorks = false;
         f.click("lblOnlineDocumentation");
         QCOMPARE(f.dialogs.messages,

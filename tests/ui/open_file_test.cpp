@@ -1,8 +1,7 @@
 // Pages named from outside the window: the command line, a later copy of the program, a drop.
+#include "core/input_file_check.h"
 #include "ui/command_line.h"
 #include "ui/open_request_channel.h"
-#include "ui/program_start.h"
-#include "ui/single_instance_lock.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -10,9 +9,7 @@
 #include <QFileDialog>
 #include <QMimeData>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTimer>
-#include <thread>
 
 using orvanta::ui::FileToOpen;
 
@@ -53,54 +50,42 @@ private slots:
                  QString("/srv/a b.html"));
     }
 
-    // Checked as the open dialog's choice is: a good page is taken quietly, a wrong name is
-    // told, and either way the name stands in the box.
-    void anOpenedPageIsCheckedAsTheDialogsChoice() {
-        WindowFixture f;
-        f.start();
-        const QString page = f.writeFile("garden.html", "<title>Rose rose</title>");
-        f.window->openFile(page);
-        QCOMPARE(f.box("txbInputFile")->text(), page);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QCOMPARE(f.focus(), QString("cmdGenerateKeywordMetaTag"));
-
-        f.window->openFile(f.folder.filePath("missing.html"));
-        QCOMPARE(f.box("txbInputFile")->text(), f.folder.filePath("missing.html"));
-        f.window->openFile(f.writeFile("notes.txt", "text"));
-        QCOMPARE(f.dialogs.messages,
-                 QStringList({"Input file does not exist. | File not found | warning",
-                              "Input file must have .htm or .html extension. | Invalid input"}));
-    }
-
+    // A page dropped anywhere on the window, a text box included, is checked as the open
+    // dialog's choice is: a good page is taken quietly, a wrong name is told, and either way the
+    // name stands in the box. An address of another computer is refused.
     void aDroppedFileIsOpenedAndAnotherAddressIsRefused() {
         WindowFixture f;
         f.start();
         const QString page = f.writeFile("drop.html", "<title>Drop</title>");
         QVERIFY(DropOn(f.box("txbInputFile"), {QUrl::fromLocalFile(page)}));
         QCOMPARE(f.box("txbInputFile")->text(), page);
+        QCOMPARE(f.focus(), QString("cmdGenerateKeywordMetaTag"));
 
         f.box("txbInputFile")->clear();
         QVERIFY(DropOn(f.window.get(), {QUrl::fromLocalFile(page)}));
         QCOMPARE(f.box("txbInputFile")->text(), page);
-        // Another text box does not type the address either.
         QVERIFY(DropOn(f.box("txbWordsToIgnore"), {QUrl::fromLocalFile(page)}));
         QCOMPARE(f.box("txbWordsToIgnore")->text(), QString());
         QVERIFY(f.dialogs.messages.isEmpty());
 
+        QVERIFY(DropOn(f.window.get(), {QUrl::fromLocalFile(f.folder.filePath("missing.html"))}));
+        QCOMPARE(f.box("txbInputFile")->text(), f.folder.filePath("missing.html"));
         QVERIFY(DropOn(f.box("txbInputFile"), {QUrl("https://example.org/page.html")}));
-        QCOMPARE(f.box("txbInputFile")->text(), page);
+        QCOMPARE(f.box("txbInputFile")->text(), f.folder.filePath("missing.html"));
         QCOMPARE(f.dialogs.messages,
-                 QStringList{"Only a file on this computer can be opened, not "
-                             "https://example.org/page.html. | Invalid input | warning"});
+                 QStringList({StandInDialogs::Entry(orvanta::core::InputFileNameMessage(
+                                  orvanta::core::InputFileNameCheck::Missing)),
+                              StandInDialogs::Entry(orvanta::core::NotLocalFileMessage(
+                                  "https://example.org/page.html"))}));
     }
 
     void aPageGivenDuringARunIsTakenWhenTheRunEnds() {
         WindowFixture f;
         QString later;
         f.startOn("<title>Lantern lantern</title>",
-                  [&](const std::string& path, orvanta::RunHost&) {
+                  [&](const std::string& path, orvanta::RunHost& host) {
                       f.window->openFile(later);
-                      return orvanta::RunAnalysis(path, *f.window);
+                      return orvanta::RunAnalysis(path, host);
                   });
         later = f.writeFile("later.html", "<title>Later</title>");
         f.click("cmdGenerateKeywordMetaTag");
@@ -109,51 +94,27 @@ private slots:
         QCOMPARE(f.output(), QString());
     }
 
-    void channelCarriesAPathToTheListeningCopy() {
-        QTemporaryDir dir;
-        const QString channel = dir.filePath("open.socket");
-        orvanta::ui::OpenRequestServer server;
-        QVERIFY(server.listen(channel));
-        QSignalSpy requested(&server, &orvanta::ui::OpenRequestServer::fileRequested);
-        bool taken = false;
-        std::thread second(
-            [&] { taken = orvanta::ui::HandFileToRunningCopy(channel, "/srv/ä page.html", 5000); });
-        QTRY_COMPARE(requested.count(), 1);
-        second.join();
-        QVERIFY(taken);
-        QCOMPARE(requested.first().first().toString(), QString("/srv/ä page.html"));
-
-        QVERIFY(!orvanta::ui::HandFileToRunningCopy(dir.filePath("nobody.socket"), "/x.html", 300));
-    }
-
     // The program itself, started a second time with a page, hands it to the window running
-    // here, which takes it and comes to the front; the second copy ends quietly.
+    // here, which takes it and comes to the front; the second copy ends quietly. With nobody
+    // listening, the hand-over fails.
     void aSecondCopyStartedWithAPageHandsItToTheRunningWindow() {
-        QTemporaryDir runtime;
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        WindowFixture f;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(f.folder.path()));
         orvanta::ui::SingleInstanceLock lock;
-        FakeDialogs dialogs;
-        orvanta::ui::MainWindowOptions options;
-        options.stateFilePath = runtime.filePath("orv.usr");
-        options.dialogs = &dialogs;
-        options.endProgram = [] {};
-        const QString page = runtime.filePath("handed.html");
-        QFile(page).open(QIODevice::WriteOnly);
-        const auto started = orvanta::ui::StartProgram(
-            lock, std::move(options), {QString(), orvanta::ui::DefaultOpenChannelName()});
-        QVERIFY(started.window);
+        const QString page = f.writeFile("ä handed.html", {});
+        QVERIFY(f.startProgram(lock, orvanta::ui::DefaultOpenChannelName()));
 
         QProcess second;
-        second.setWorkingDirectory(runtime.path());
-        second.start(ORVANTA_APP_PATH, {"-platform", "offscreen", "handed.html"});
+        second.setWorkingDirectory(f.folder.path());
+        second.start(ORVANTA_APP_PATH, {"-platform", "offscreen", "ä handed.html"});
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        auto* box = started.window->findChild<QLineEdit*>("txbInputFile");
-        QCOMPARE(box->text(), page);
-        QVERIFY(dialogs.messages.isEmpty());
-        QVERIFY(started.window->isActiveWindow());
+        QCOMPARE(f.box("txbInputFile")->text(), page);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QVERIFY(f.window->isActiveWindow());
         qunsetenv("XDG_RUNTIME_DIR");
+        QVERIFY(!orvanta::ui::HandFileToRunningCopy(f.folder.filePath("nobody"), "/x.html", 300));
     }
 
     // The open dialog starts in the folder of the page named in the input box, when that folder
@@ -161,17 +122,14 @@ private slots:
     void theOpenDialogStartsWhereTheNamedPageIs_data() {
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("a page") << "FOLDER/page.html"
-                                << "FOLDER";
-        QTest::newRow("a missing page in a folder") << "FOLDER/missing.html"
-                                                    << "FOLDER";
-        QTest::newRow("spaces around") << "  FOLDER/page.html  "
-                                       << "FOLDER";
-        QTest::newRow("relative") << "page.html" << QDir::currentPath();
-        QTest::newRow("no such folder") << "FOLDER/none/page.html"
-                                        << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char* tag, const QString& named, const QString& folder) {
+            QTest::newRow(tag) << named << folder;
+        };
+        row("a page", "FOLDER/page.html", "FOLDER");
+        row("spaces around", "  FOLDER/page.html  ", "FOLDER");
+        row("relative", "page.html", QDir::currentPath());
+        row("no such folder", "FOLDER/none/page.html", "");
+        row("empty", "", "");
     }
 
     void theOpenDialogStartsWhereTheNamedPageIs() {

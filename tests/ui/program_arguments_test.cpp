@@ -44,11 +44,8 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString help = QString::fromStdString(orvanta::ui::HelpText());
         QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "";
-        QTest::newRow("-h") << QStringList{"-h", "page.html"} << 0 << help << "";
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "orvanta 1.0\n"
                                    << "";
-        QTest::newRow("-V") << QStringList{"-V"} << 0 << "orvanta 1.0\n"
-                            << "";
         QTest::newRow("-x") << QStringList{"-platform", "offscreen", "-x"} << 64 << ""
                             << "orvanta: unknown option '-x'\nUsage: orvanta [OPTION]... [FILE]\n"
                                "Try 'orvanta --help' for more information.\n";

@@ -1,6 +1,4 @@
-#include "fake_dialogs.h"
-#include "ui/program_start.h"
-#include "ui/single_instance_lock.h"
+#include "window_fixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,85 +14,27 @@ class SingleInstanceTest : public QObject {
 private slots:
     // The second start finds the first copy's lock; the first start sees none.
     void onlyTheFirstCopyStartsAndTheSecondTouchesNoSettings() {
-        QTemporaryDir dir;
-        const QString lockPath = dir.filePath("orvanta.lock");
-        FakeDialogs dialogs;
-        const auto start = [&](SingleInstanceLock& lock) {
-            orvanta::ui::MainWindowOptions options;
-            options.stateFilePath = dir.filePath("orv.usr");
-            options.dialogs = &dialogs;
-            options.endProgram = [] {};
-            return orvanta::ui::StartProgram(lock, std::move(options),
-                                             {QString(), dir.filePath("open.socket")})
-                .window;
-        };
-        SingleInstanceLock first(lockPath);
-        auto window = start(first);
-        QVERIFY(window && window->isVisible());
-        QVERIFY(!window->windowIcon().isNull());
-        QVERIFY(dialogs.messages.isEmpty());
-
-        SingleInstanceLock second(lockPath);
-        QVERIFY(!start(second));
-        QCOMPARE(dialogs.messages,
+        WindowFixture f, g;
+        g.statePath = f.statePath;
+        const QString lockPath = f.folder.filePath("orvanta.lock");
+        SingleInstanceLock first(lockPath), second(lockPath);
+        QVERIFY(f.startProgram(first) && f.window->isVisible());
+        QVERIFY(!f.window->windowIcon().isNull());
+        QVERIFY(!g.startProgram(second, f.folder.filePath("open.socket")));
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(g.dialogs.messages,
                  QStringList{"A copy of Orvanta 1.0 is already running. | Orvanta"});
-        QVERIFY(!QFile::exists(dir.filePath("orv.usr")));
+        QVERIFY(!QFile::exists(f.statePath));
     }
 
-    void lockOfACrashedCopyIsFree() {
+    // Copies started at the same moment: exactly one gets the lock, and holds it while it runs.
+    // Killed outright (SIGKILL: no handler, no clean-up), it leaves the lock free.
+    void oneOfCopiesStartedTogetherRunsAndItsDeathFreesTheLock() {
         QTemporaryDir dir;
         const QString lockPath = dir.filePath("orvanta.lock");
-        const pid_t child = fork();
-        if (child == 0) {
-            SingleInstanceLock lock(lockPath);
-            ::_exit(lock.tryLock() ? 0 : 1);
-            // No unlock, no destructor: the process just ends.
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QVERIFY(QFile::exists(lockPath));
-        SingleInstanceLock next(lockPath);
-        QVERIFY(next.tryLock());
-    }
-
-    // A copy killed outright (SIGKILL: no handler, no clean-up) leaves its lock free.
-    void lockOfAKilledCopyIsFree() {
-        QTemporaryDir dir;
-        const QString lockPath = dir.filePath("orvanta.lock");
-        int ready[2];
-        QCOMPARE(::pipe(ready), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            SingleInstanceLock lock(lockPath);
-            const char held = lock.tryLock() ? 'y' : 'n';
-            [[maybe_unused]] const ssize_t written = ::write(ready[1], &held, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char held = 0;
-        QCOMPARE(::read(ready[0], &held, 1), ssize_t{1});
-        QCOMPARE(held, 'y');
-        SingleInstanceLock whileRunning(lockPath);
-        QVERIFY(!whileRunning.tryLock());
-        ::kill(child, SIGKILL);
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status));
-        SingleInstanceLock next(lockPath);
-        QVERIFY(next.tryLock());
-        ::close(ready[0]);
-        ::close(ready[1]);
-    }
-
-    // Copies started at the same moment: exactly one gets the lock.
-    void copiesStartedTogetherNeverBothRun() {
-        QTemporaryDir dir;
-        const QString lockPath = dir.filePath("orvanta.lock");
-        constexpr int kCopies = 8;
-        int go[2];
-        QCOMPARE(::pipe(go), 0);
-        pid_t children[kCopies];
+        int go[2], told[2];
+        QVERIFY(::pipe(go) == 0 && ::pipe(told) == 0);
+        pid_t children[8];
         for (pid_t& child : children) {
             child = fork();
             if (child == 0) {
@@ -102,20 +42,29 @@ private slots:
                 char byte = 0;
                 [[maybe_unused]] const ssize_t got = ::read(go[0], &byte, 1); // start together
                 SingleInstanceLock lock(lockPath);
-                const bool won = lock.tryLock();
-                ::usleep(200000); // hold the lock while the others try
-                ::_exit(won ? 0 : 1);
+                const char won = lock.tryLock() ? 'y' : 'n';
+                [[maybe_unused]] const ssize_t written = ::write(told[1], &won, 1);
+                ::pause();
+                ::_exit(0);
             }
         }
         ::close(go[1]); // every child's read returns at once
-        int winners = 0;
-        for (const pid_t child : children) {
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            winners += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 1 : 0;
+        QByteArray answers;
+        for (char answer = 0; answers.size() < 8 && ::read(told[0], &answer, 1) == 1;) {
+            answers += answer;
         }
-        ::close(go[0]);
-        QCOMPARE(winners, 1);
+        QCOMPARE(answers.count('y'), 1);
+        SingleInstanceLock whileRunning(lockPath);
+        QVERIFY(!whileRunning.tryLock());
+        for (const pid_t child : children) {
+            ::kill(child, SIGKILL);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+        }
+        SingleInstanceLock next(lockPath);
+        QVERIFY(next.tryLock());
+        for (const int end : {go[0], told[0], told[1]}) {
+            ::close(end);
+        }
     }
 };
 

@@ -21,24 +21,19 @@ class StateFileLocationTest : public QObject {
     }
 
 private slots:
-    void settingsLiveInTheUserConfigFolder() {
+    // In the user's configuration folder (XDG_CONFIG_HOME when set), unless a portable copy
+    // keeps the file beside the program.
+    void settingsLiveInTheUserConfigFolderOrBesideAPortableCopy() {
         QCOMPARE(StateFileLocation(dir.path(), "/home/u/.config"),
                  QString("/home/u/.config/orvanta/orv.usr"));
         QCOMPARE(StateFileLocation(dir.filePath("no-such-folder"), "/home/u/.config"),
                  QString("/home/u/.config/orvanta/orv.usr"));
-    }
-
-    void xdgConfigHomeNamesTheConfigFolder() {
-        const QString config = dir.filePath("xdg-config");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
-        QCOMPARE(StateFileLocation(), config + "/orvanta/orv.usr");
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-
-    void aPortableCopyKeepsTheFileBesideIt() {
         const QString program = dir.filePath("portable");
         const QString beside = makeSettingsFile(program);
         QCOMPARE(StateFileLocation(program, "/home/u/.config"), beside);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("xdg-config")));
+        QCOMPARE(StateFileLocation(), dir.filePath("xdg-config") + "/orvanta/orv.usr");
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     // A file beside the program in a folder the user may not write to (say, one left in

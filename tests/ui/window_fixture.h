@@ -1,7 +1,9 @@
 #pragma once
 
-#include "fake_dialogs.h"
+#include "bench/stand_in_desktop.h"
 #include "ui/main_window.h"
+#include "ui/program_start.h"
+#include "ui/single_instance_lock.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,16 +14,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <memory>
 
-// One main window on a private folder: its settings file, its documents, a fake user.
+// One main window on a private folder: its settings file, its documents, a stand-in user.
 struct WindowFixture {
-    using Run = std::function<orvanta::RunResult(const std::string&, orvanta::RunHost&)>;
-
     QTemporaryDir folder;
     QString statePath = folder.filePath(QStringLiteral("orv.usr"));
-    FakeDialogs dialogs;
+    StandInDialogs dialogs;
     int endCount = 0;
     std::unique_ptr<orvanta::ui::MainWindow> window;
 
@@ -33,8 +32,13 @@ struct WindowFixture {
         }
         return path;
     }
+    QByteArray readFile(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
-    void start(Run run = {}) {
+    // The options start() gives the window; run replaces the analysis when given.
+    orvanta::ui::MainWindowOptions windowOptions(orvanta::ui::AnalysisFunction run = {}) {
         orvanta::ui::MainWindowOptions options;
         options.stateFilePath = statePath;
         options.dialogs = &dialogs;
@@ -42,14 +46,26 @@ struct WindowFixture {
         if (run) {
             options.runAnalysis = std::move(run);
         }
-        window = std::make_unique<orvanta::ui::MainWindow>(std::move(options));
+        return options;
+    }
+
+    void start(orvanta::ui::AnalysisFunction run = {}) {
+        window = std::make_unique<orvanta::ui::MainWindow>(windowOptions(std::move(run)));
         window->start();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // Starts as the program does, holding the single-instance lock and listening on the
+    // channel (a private one unless named); false when another copy holds the lock.
+    bool startProgram(orvanta::ui::SingleInstanceLock& lock, QString channel = {}) {
+        channel = channel.isEmpty() ? folder.filePath(QStringLiteral("open.socket")) : channel;
+        window = orvanta::ui::StartProgram(lock, windowOptions(), {QString(), channel}).window;
+        return window != nullptr;
+    }
+
     // Starts on a page of this content, its name already in the input box.
-    void startOn(const QByteArray& page, Run run = {}) {
+    void startOn(const QByteArray& page, orvanta::ui::AnalysisFunction run = {}) {
         const QString path = writeFile(QStringLiteral("page.html"), page);
         start(std::move(run));
         box("txbInputFile")->setText(path);

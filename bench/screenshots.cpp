@@ -4,7 +4,7 @@
 // --only NAME only the main window after "Generate keywords meta tag" is taken, saved as NAME.
 //
 // Usage: orvanta-screenshots OUTPUT_FOLDER PAGE [--dark | --only NAME]
-#include "fake_dialogs.h"
+#include "bench/stand_in_desktop.h"
 #include "ui/main_window.h"
 #include "ui/program_start.h"
 #include "ui/web_links.h"
@@ -19,22 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-QPalette DarkDesktopPalette() {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(225, 225, 225);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, window);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, window);
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-    return dark;
-}
 
 void Press(QWidget* window, const char* name) {
     QTest::mouseClick(window->findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
@@ -76,7 +60,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir out(args[1]);
     QTemporaryDir settings;
-    FakeDialogs dialogs;
+    StandInDialogs dialogs;
     orvanta::ui::MainWindowOptions options;
     options.stateFilePath = settings.filePath(QStringLiteral("orv.usr"));
     options.dialogs = &dialogs;
