@@ -19,23 +19,17 @@ TEST(ComposeMetaTag, BeginTextShownIsTrimmed) {
 }
 
 TEST(ClipboardText, EndsAtTheFirstSummaryLine) {
-    const struct {
-        std::string box;
-        std::string copied;
-    } rows[] = {
-        {"<tag>\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes in meta tag: 9",
-         "<tag>\r\n\r\n"},
-        // Edited by the user: the edit is copied, the summary lines are not.
-        {"<edited tag>\n\nNumber of keywords in meta tag: 2\n", "<edited tag>\n\n"},
-        // Case-sensitive: reworded summary lines, a word list, an empty box are copied whole.
-        {"<tag>\n\nnumber of keywords in meta tag: 2",
-         "<tag>\n\nnumber of keywords in meta tag: 2"},
-        {"Rank Value Frequency\r\n   1   100    3 rose\r\n",
-         "Rank Value Frequency\r\n   1   100    3 rose\r\n"},
-        {"", ""},
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(ClipboardText(r.box), r.copied) << r.box;
+    EXPECT_EQ(
+        ClipboardText("<tag>\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes in meta "
+                      "tag: 9"),
+        "<tag>\r\n\r\n");
+    // Edited by the user: the edit is copied, the summary lines are not.
+    EXPECT_EQ(ClipboardText("<edited tag>\n\nNumber of keywords in meta tag: 2\n"),
+              "<edited tag>\n\n");
+    // Case-sensitive: reworded summary lines, a word list, an empty box are copied whole.
+    for (const char* whole : {"<tag>\n\nnumber of keywords in meta tag: 2",
+                              "Rank Value Frequency\r\n   1   100    3 rose\r\n", ""}) {
+        EXPECT_EQ(ClipboardText(whole), whole);
     }
 }
 

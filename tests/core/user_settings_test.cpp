@@ -69,12 +69,7 @@ TEST(LimitBoxes, FilterThenCheckTheRange) {
     const char* tooMany = "Maximum number of keywords in the meta tag is 100.";
     const char* tooFew = "Minimum number of keywords in the meta tag is 5.";
     const char* tooManyBytes = "Maximum number of bytes in the meta tag is 1000.";
-    struct Row {
-        LimitBoxCheck (*check)(std::string_view);
-        const char* typed;
-        LimitBoxCheck expected;
-    };
-    const Row rows[] = {
+    const std::tuple<LimitBoxCheck (*)(std::string_view), const char*, LimitBoxCheck> rows[] = {
         {CheckMaxKeywordsBox, "12.5", {"125", tooMany, "50"}},
         {CheckMaxKeywordsBox, "4", {"4", tooFew, "50"}},
         {CheckMaxKeywordsBox, "5", {"5", "", "5"}},
@@ -85,11 +80,11 @@ TEST(LimitBoxes, FilterThenCheckTheRange) {
         {CheckMaxBytesBox, "1000", {"1000", "", "1000"}},
         {CheckMaxBytesBox, "1001", {"1001", tooManyBytes, "500"}},
     };
-    for (const Row& r : rows) {
-        const LimitBoxCheck c = r.check(r.typed);
-        EXPECT_EQ(c.filtered, r.expected.filtered) << r.typed;
-        EXPECT_EQ(c.message, r.expected.message) << r.typed;
-        EXPECT_EQ(c.finalText, r.expected.finalText) << r.typed;
+    for (const auto& [check, typed, expected] : rows) {
+        const LimitBoxCheck c = check(typed);
+        EXPECT_EQ(std::tuple(c.filtered, c.message, c.finalText),
+                  std::tuple(expected.filtered, expected.message, expected.finalText))
+            << typed;
     }
 }
 
