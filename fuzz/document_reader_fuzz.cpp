@@ -20,18 +20,15 @@ void PrepareBothWays(std::string_view raw, const orvanta::text::LineDecoder& dec
     std::string whole;
     std::string pieces;
     const bool kept = orvanta::PrepareLine(raw, whole, decoder);
-    if (kept != orvanta::PrepareLongLine(raw, pieces, decoder, nullptr, pieceBytes) ||
-        (kept && whole != pieces)) {
-        __builtin_trap();
-    }
+    orvanta::fuzz::Require(
+        kept == orvanta::PrepareLongLine(raw, pieces, decoder, nullptr, pieceBytes) &&
+        (!kept || whole == pieces));
 }
 
 void FindExistingBothWays(const std::string& path, std::size_t pieceBytes) {
     const orvanta::ExistingKeywords whole = orvanta::FindExistingKeywords(path);
     const orvanta::ExistingKeywords pieces = orvanta::FindExistingKeywords(path, pieceBytes);
-    if (whole.outcome != pieces.outcome || whole.tag != pieces.tag) {
-        __builtin_trap();
-    }
+    orvanta::fuzz::Require(whole.outcome == pieces.outcome && whole.tag == pieces.tag);
 }
 
 } // namespace

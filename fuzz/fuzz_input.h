@@ -2,21 +2,37 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace orvanta::fuzz {
+
+// Ends the run with a crash the fuzzer reports when a property of the code under test fails.
+inline void Require(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
 
 // A file in memory that stands for a page or settings file on disk: each input replaces its
 // content, and the engine opens it by name like any regular file.
 class MemoryFile {
 public:
-    MemoryFile();
-    void write(std::string_view bytes);
+    MemoryFile()
+        : fd_(::memfd_create("orvanta-fuzz", 0)), path_("/proc/self/fd/" + std::to_string(fd_)) {
+        Require(fd_ >= 0);
+    }
+    void write(std::string_view bytes) {
+        Require(::ftruncate(fd_, 0) == 0 &&
+                ::pwrite(fd_, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()));
+    }
     const std::string& path() const { return path_; }
 
 private:
-    int fd_ = -1;
+    int fd_;
     std::string path_;
 };
 

