@@ -78,11 +78,7 @@ private slots:
     // it is released, and only then; another button's release does nothing.
     void f1OpensHelp() {
         enum Action { Click, Press, Release };
-        const struct {
-            const char* control;
-            Action action;
-            bool opens;
-        } rows[] = {
+        const std::tuple<const char*, Action, bool> rows[] = {
             {"txbInputFile", Click, true},
             {"txbMetaTag", Click, true},
             {"cboBoldWeight", Click, true},
@@ -93,20 +89,20 @@ private slots:
             {"cmdShowExistingKeywordMetaTag", Release, true},
             {"cmdListWords", Release, false},
         };
-        for (const auto& row : rows) {
+        for (const auto& [control, action, opens] : rows) {
             WindowFixture f;
             f.start();
-            QWidget* target = f.find(row.control);
+            QWidget* target = f.find(control);
             target->setFocus();
-            if (row.action == Click) {
+            if (action == Click) {
                 QTest::keyClick(target, Qt::Key_F1);
-            } else if (row.action == Press) {
+            } else if (action == Press) {
                 QTest::keyPress(target, Qt::Key_F1);
             } else {
                 QTest::keyRelease(target, Qt::Key_F1);
             }
             QWidget* help = f.find("frmHelp");
-            QVERIFY2((help && help->isVisible()) == row.opens, row.control);
+            QVERIFY2((help && help->isVisible()) == opens, control);
         }
     }
 };

@@ -4,7 +4,6 @@
 #include "ui/open_request_channel.h"
 #include "window_fixture.h"
 
-#include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
@@ -133,8 +132,7 @@ private slots:
         }
     }
 
-    // The desktop's dialog shows that folder, and offers HTML files, then every file, by their
-    // descriptions.
+    // The desktop's dialog shows that folder, and offers HTML files, then every file.
     void theRealDialogShowsTheFolderAndTheFilters() {
         WindowFixture f;
         orvanta::ui::QtUserDialogs desktop;
@@ -148,17 +146,12 @@ private slots:
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             shown << dialog->directory().absolutePath() << dialog->nameFilters();
-            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; types && i < types->count(); ++i) {
-                shown << types->itemText(i);
-            }
             dialog->reject();
         });
         QTest::mouseClick(window.findChild<QWidget*>("cmdInputFile"), Qt::LeftButton);
         QCOMPARE(shown,
                  QStringList({QDir(f.folder.path()).absolutePath(),
-                              "HTML files (*.htm, *.html) (*.htm *.html)", "All files (*) (*)",
-                              "HTML files (*.htm, *.html)", "All files (*)"}));
+                              "HTML files (*.htm, *.html) (*.htm *.html)", "All files (*) (*)"}));
     }
 };
 
