@@ -3,7 +3,6 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
-#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
@@ -24,29 +23,26 @@ QString PressAtFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) 
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
-// Every accessible object below node, by its widget's object name.
-void Walk(QAccessibleInterface* node, QMap<QString, QAccessibleInterface*>& found) {
-    for (int i = 0; i < node->childCount(); ++i) {
-        if (QAccessibleInterface* child = node->child(i)) {
-            found.insert(child->object() ? child->object()->objectName() : QString(), child);
-            Walk(child, found);
-        }
-    }
-}
-
 } // namespace
 
 class KeyboardTest : public QObject {
     Q_OBJECT
 private slots:
-    // With a page named, so that leaving the input box checks a real name.
-    void tabVisitsEveryControlInOrderAndShiftTabGoesBack() {
+    // With a page named, so that leaving the input box checks a real name. A screen reader
+    // names each control by its caption, and a text box by the label tied to it (a list's name
+    // is its value; its label comes as a relation).
+    void tabVisitsEveryNamedControlInOrderAndShiftTabGoesBack() {
         WindowFixture f;
         f.startOn("<title>Rose rose</title>");
         f.find<QPlainTextEdit>("txbMetaTag")->setPlainText("<meta>");
         f.box("txbInputFile")->setFocus();
         QStringList forward{f.focus()};
-        for (qsizetype i = 0; i < kTabOrder.size(); ++i) {
+        for (const QString& name : kTabOrder) {
+            QAccessibleInterface* control =
+                QAccessible::queryAccessibleInterface(f.find(qPrintable(name)));
+            QVERIFY2(!control->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            QVERIFY2(!name.startsWith("cbo") || control->relations(QAccessible::Label).size() == 1,
+                     qPrintable(name));
             forward << PressAtFocus(Qt::Key_Tab);
         }
         QCOMPARE(forward, kTabOrder + QStringList{kTabOrder[0]});
@@ -57,33 +53,21 @@ private slots:
         QCOMPARE(backward, forward);
         QCOMPARE(f.output(), QString("<meta>")); // Tab typed nothing into the output box
         QCOMPARE(f.dialogs.messages, QStringList());
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.box("txbWordsToIgnore"))
+                     ->text(QAccessible::Name),
+                 QString("Ignore these words:"));
     }
 
-    void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("key");
-        for (const QString& name : kTabOrder.filter(QRegularExpression("^cmd"))) {
-            QTest::addRow("%s, Return", qPrintable(name)) << name << int(Qt::Key_Return);
-            QTest::addRow("%s, keypad Enter", qPrintable(name)) << name << int(Qt::Key_Enter);
-        }
-    }
-
-    void enterPressesTheFocusedButton() {
-        QFETCH(QString, button);
-        QFETCH(int, key);
+    // Return and the keypad's Enter press the focused button; Ctrl+Q quits from any control.
+    void enterPressesTheFocusedButtonAndCtrlQQuits() {
         WindowFixture f;
         f.start();
-        auto* target = f.find<QPushButton>(button.toLatin1().constData());
-        QSignalSpy clicks(target, &QPushButton::clicked);
-        target->setFocus();
-        QTest::keyClick(target, static_cast<Qt::Key>(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(clicks.count(), 1);
-    }
-
-    void ctrlQQuitsLikeQuitFromAnyControl() {
-        WindowFixture f;
-        f.start();
+        auto* button = f.find<QPushButton>("cmdReset");
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicks.count(), 2);
         f.box("txbWordsToIgnore")->setFocus();
         QTest::keyClick(f.box("txbWordsToIgnore"), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(f.endCount, 1);
@@ -92,58 +76,34 @@ private slots:
 
     // F1 opens help wherever the focus is. The three buttons that always answered F1 do so when
     // it is released, and only then; another button's release does nothing.
-    void f1OpensHelp_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("opens");
-        const auto row = [](const char* tag, const char* control, const char* action, bool opens) {
-            QTest::newRow(tag) << QString(control) << QString(action) << opens;
-        };
-        for (const char* name : {"txbInputFile", "txbMetaTag", "cboBoldWeight", "cmdQuit"}) {
-            row(name, name, "click", true);
-        }
-        row("Help, pressed", "cmdHelp", "press", false);
-        row("Help, released", "cmdHelp", "release", true);
-        row("Generate, released", "cmdGenerateKeywordMetaTag", "release", true);
-        row("Show existing, released", "cmdShowExistingKeywordMetaTag", "release", true);
-        row("List words, released", "cmdListWords", "release", false);
-    }
-
     void f1OpensHelp() {
-        QFETCH(QString, control);
-        QFETCH(QString, action);
-        QFETCH(bool, opens);
-        WindowFixture f;
-        f.start();
-        QWidget* target = f.find(control.toLatin1().constData());
-        target->setFocus();
-        if (action == "click") {
-            QTest::keyClick(target, Qt::Key_F1);
-        } else if (action == "press") {
-            QTest::keyPress(target, Qt::Key_F1);
-        } else {
-            QTest::keyRelease(target, Qt::Key_F1);
-        }
-        QWidget* help = f.find("frmHelp");
-        QCOMPARE(help && help->isVisible(), opens);
-    }
-
-    // A screen reader names each control by its caption, and a text box by the label tied to it
-    // (a list's name is its value; its label comes as a relation).
-    void everyControlHasANameAndEveryListItsLabel() {
-        WindowFixture f;
-        f.start();
-        QMap<QString, QAccessibleInterface*> found;
-        Walk(QAccessible::queryAccessibleInterface(f.window.get()), found);
-        for (const QString& name : kTabOrder) {
-            QAccessibleInterface* control = found.value(name);
-            QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), qPrintable(name));
-            if (name.startsWith("cbo")) {
-                QVERIFY2(control->relations(QAccessible::Label).size() == 1, qPrintable(name));
+        enum Action { Click, Press, Release };
+        const std::tuple<const char*, Action, bool> rows[] = {
+            {"txbInputFile", Click, true},
+            {"txbMetaTag", Click, true},
+            {"cboBoldWeight", Click, true},
+            {"cmdQuit", Click, true},
+            {"cmdHelp", Press, false},
+            {"cmdHelp", Release, true},
+            {"cmdGenerateKeywordMetaTag", Release, true},
+            {"cmdShowExistingKeywordMetaTag", Release, true},
+            {"cmdListWords", Release, false},
+        };
+        for (const auto& [control, action, opens] : rows) {
+            WindowFixture f;
+            f.start();
+            QWidget* target = f.find(control);
+            target->setFocus();
+            if (action == Click) {
+                QTest::keyClick(target, Qt::Key_F1);
+            } else if (action == Press) {
+                QTest::keyPress(target, Qt::Key_F1);
+            } else {
+                QTest::keyRelease(target, Qt::Key_F1);
             }
+            QWidget* help = f.find("frmHelp");
+            QVERIFY2((help && help->isVisible()) == opens, control);
         }
-        QCOMPARE(found.value("txbWordsToIgnore")->text(QAccessible::Name),
-                 QString("Ignore these words:"));
     }
 };
 

@@ -90,18 +90,16 @@ private slots:
 
         // The cleared list takes effect at once: the next run reads the page again.
         f.click("cmdClearWordsToIgnore");
-        QCOMPARE(f.focus(), QString("cmdClearWordsToIgnore"));
         f.click("cmdListWords");
         QVERIFY(f.output().contains("rose"));
         f.click("cmdClearBeginMetaTagWith");
-        QCOMPARE(f.options(), page + "|||50|500|3|2|1|1|3|on|on");
+        QCOMPARE(f.options(), page + kDefaultOptions);
 
         // Only settings that shape the word table make a run read the page again.
         f.writeFile("page.html", kGardenPage + "<p>zebra zebra zebra zebra zebra</p>\n");
         f.box("txbMaxNumKeywordsInMetaTag")->setText("40");
         f.click("cmdGenerateKeywordMetaTag");
-        QVERIFY(f.output().startsWith("<META NAME=\"keywords\" CONTENT=\""));
-        QVERIFY(!f.output().contains("zebra"));
+        QVERIFY(f.output().contains("rose") && !f.output().contains("zebra"));
         f.find<QComboBox>("cboBoldWeight")->setCurrentIndex(4);
         f.click("cmdGenerateKeywordMetaTag");
         QVERIFY(f.output().contains("zebra"));
@@ -139,6 +137,7 @@ private slots:
                  QByteArray(saved).replace("\"\"\r\n2\r\n1\r\n1\r\n", "\"77\"\r\n2\r\n1\r\n0\r\n"));
     }
 
+    // A page that cannot be read is told in a message box, and the window is usable again.
     void aFailedRunTellsWhyAndUnlocks() {
         WindowFixture f;
         f.startOn(kGardenPage, [](const std::string&, orvanta::RunHost&) {
@@ -150,122 +149,99 @@ private slots:
         QCOMPARE(f.dialogs.messages, QStringList{StandInDialogs::Entry(
                                          orvanta::core::ReadErrorMessage("Input/output error"))});
         QCOMPARE(f.find<QPushButton>("cmdListWords")->text(), QString("List words"));
-        for (const char* name : {"cmdInputFile", "cmdGenerateKeywordMetaTag", "cmdReset",
-                                 "cmdShowExistingKeywordMetaTag", "cmdHelp"}) {
-            QVERIFY2(f.find(name)->isEnabled(), name);
-        }
+        QVERIFY(f.find("cmdReset")->isEnabled() &&
+                f.find("cmdGenerateKeywordMetaTag")->isEnabled());
     }
 
     // Enter in the input box trims the name and checks it as leaving the box does, once; the
     // focus moves on to the next step only with a good name.
-    void enterInTheInputBoxChecksTheName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("told");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("not html") << "index.txt" << true << "cmdGenerateKeywordMetaTag";
-        QTest::newRow("missing") << "missing.html" << true << "cmdGenerateKeywordMetaTag";
-        QTest::newRow("existing") << "PAGE.SHTML" << false << "cmdGenerateKeywordMetaTag";
-        QTest::newRow("blank") << "" << false << "cmdInputFile";
-    }
-
     void enterInTheInputBoxChecksTheName() {
-        QFETCH(QString, name);
-        QFETCH(bool, told);
-        QFETCH(QString, focus);
-        WindowFixture f;
-        f.writeFile("PAGE.SHTML", kGardenPage);
-        f.start();
-        const QString path = name.isEmpty() ? QString() : f.folder.filePath(name);
-        QLineEdit* input = f.box("txbInputFile");
-        input->setFocus();
-        input->setText("  " + path + "  ");
-        QTest::keyClick(input, Qt::Key_Return);
-        QCOMPARE(input->text(), path);
-        QCOMPARE(f.focus(), focus);
-        const auto check = orvanta::core::CheckInputFileName(path.toStdString());
-        const QStringList expected{
-            StandInDialogs::Entry(InputFileNameMessage(check, path.toStdString()))};
-        QCOMPARE(f.dialogs.messages, told ? expected : QStringList());
+        const std::tuple<const char*, bool, const char*> rows[] = {
+            {"index.txt", true, "cmdGenerateKeywordMetaTag"},
+            {"missing.html", true, "cmdGenerateKeywordMetaTag"},
+            {"PAGE.SHTML", false, "cmdGenerateKeywordMetaTag"},
+            {"", false, "cmdInputFile"},
+        };
+        for (const auto& [name, told, focus] : rows) {
+            WindowFixture f;
+            f.writeFile("PAGE.SHTML", kGardenPage);
+            f.start();
+            const QString path = *name ? f.folder.filePath(name) : QString();
+            QLineEdit* input = f.box("txbInputFile");
+            input->setFocus();
+            input->setText("  " + path + "  ");
+            QTest::keyClick(input, Qt::Key_Return);
+            QCOMPARE(input->text(), path);
+            QCOMPARE(f.focus(), QString(focus));
+            const auto check = orvanta::core::CheckInputFileName(path.toStdString());
+            const QString message =
+                StandInDialogs::Entry(InputFileNameMessage(check, path.toStdString()));
+            QCOMPARE(f.dialogs.messages, told ? QStringList{message} : QStringList());
+        }
     }
 
     // Leaving a limit box checks what it holds (four characters at most) and reports the
     // result; a value it cannot take is replaced by the default and the box keeps the focus.
-    void leavingALimitBoxChecksIt_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("held");
-        const auto row = [](const char* tag, const char* box, const char* typed, const char* held) {
-            QTest::newRow(tag) << QString(box) << QString(typed) << QString(held);
-        };
-        row("keywords, not a whole number", "txbMaxNumKeywordsInMetaTag", "12.5", "12.5");
-        row("keywords, five digits", "txbMaxNumKeywordsInMetaTag", "00999", "0099");
-        row("bytes, five digits", "txbMaxNumBytesInMetaTag", "01999", "0199");
-        row("bytes, too many", "txbMaxNumBytesInMetaTag", "9999", "9999");
-    }
-
     void leavingALimitBoxChecksIt() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, held);
-        const auto check = box.contains("Keywords") ? orvanta::core::CheckMaxKeywordsBox
-                                                    : orvanta::core::CheckMaxBytesBox;
-        const orvanta::core::LimitBoxCheck expected = check(held.toStdString());
-        WindowFixture f;
-        f.start();
-        QLineEdit* limit = f.box(box.toLatin1().constData());
-        limit->setFocus();
-        limit->clear();
-        QTest::keyClicks(limit, typed);
-        f.box("txbWordsToIgnore")->setFocus();
-        const QString message = QString::fromStdString(expected.message);
-        QCOMPARE(f.dialogs.messages.join('\n'),
-                 message.isEmpty() ? QString()
-                                   : StandInDialogs::Entry(message, orvanta::ui::ProgramName(),
-                                                           orvanta::ui::MessageIcon::None));
-        QCOMPARE(limit->text(), QString::fromStdString(expected.finalText));
-        QCOMPARE(f.focus(), message.isEmpty() ? QString("txbWordsToIgnore") : box);
+        const std::tuple<const char*, QString, QString> rows[] = {
+            {"txbMaxNumKeywordsInMetaTag", "12.5", "12.5"},
+            {"txbMaxNumKeywordsInMetaTag", "00999", "0099"},
+            {"txbMaxNumBytesInMetaTag", "01999", "0199"},
+            {"txbMaxNumBytesInMetaTag", "9999", "9999"},
+        };
+        for (const auto& [name, typed, held] : rows) {
+            const auto check = QString(name).contains("Keywords")
+                                   ? orvanta::core::CheckMaxKeywordsBox
+                                   : orvanta::core::CheckMaxBytesBox;
+            const orvanta::core::LimitBoxCheck expected = check(held.toStdString());
+            WindowFixture f;
+            f.start();
+            QLineEdit* limit = f.box(name);
+            limit->setFocus();
+            limit->clear();
+            QTest::keyClicks(limit, typed);
+            f.box("txbWordsToIgnore")->setFocus();
+            const QString message = QString::fromStdString(expected.message);
+            QCOMPARE(f.dialogs.messages.join('\n'),
+                     message.isEmpty() ? QString()
+                                       : StandInDialogs::Entry(message, orvanta::ui::ProgramName(),
+                                                               orvanta::ui::MessageIcon::None));
+            QCOMPARE(limit->text(), QString::fromStdString(expected.finalText));
+            QCOMPARE(f.focus(), message.isEmpty() ? QString("txbWordsToIgnore") : name);
+        }
     }
 
-    void copyLeavesOutTheSummaryLines() {
+    // A tag edited in the output box is copied as edited, without the summary lines.
+    void copyTakesTheEditedTagWithoutTheSummaryLines() {
         WindowFixture f;
         f.startOn(kGardenPage);
         f.click("cmdGenerateKeywordMetaTag");
-        f.click("cmdCopyToClipboard");
-        const QRegularExpression tagOnly("^<META NAME=\"keywords\" CONTENT=\"[^\"\n]+\">\n\n$");
-        QVERIFY2(tagOnly.match(QGuiApplication::clipboard()->text()).hasMatch(),
-                 qPrintable(QGuiApplication::clipboard()->text()));
-
-        // An edited tag is copied as edited, still without the summary lines.
         const QString edited = f.output().replace("CONTENT=\"", "CONTENT=\"edited,");
         f.find<QPlainTextEdit>("txbMetaTag")->setPlainText(edited);
         f.click("cmdCopyToClipboard");
         const QString copied = QGuiApplication::clipboard()->text();
-        QVERIFY2(copied.startsWith("<META NAME=\"keywords\" CONTENT=\"edited,") &&
-                     copied.endsWith("\">\n\n"),
-                 qPrintable(copied));
+        const QRegularExpression tagOnly(
+            "^<META NAME=\"keywords\" CONTENT=\"edited,[^\"\n]+\">\n\n$");
+        QVERIFY2(tagOnly.match(copied).hasMatch(), qPrintable(copied));
     }
 
-    // On the 800 pixels high test screen at 96 dpi (15 twips a pixel): large, the window takes
-    // 90% of the screen's 12000 twips (10800, 405 of them frame) and the output box what the
-    // rest leaves.
+    // On the 800 pixels high test screen at 96 dpi: large, the window takes 90% of the screen
+    // and the output box what the rest leaves; back to normal, the box is sized by the same
+    // rule. The copy button sits centred between Help and Quit.
     void largeWindowFollowsTheFormulasBothWays() {
         WindowFixture f;
         f.start();
         QCOMPARE(f.window->screen()->geometry().height(), 800);
         QCOMPARE(f.window->logicalDpiY(), 96);
-        auto* box = f.find("txbMetaTag");
-        auto* strip = f.find("Frame1");
-        QCOMPARE(f.window->height(), 430);
-
+        const auto sizes = [&f] {
+            return QList<int>{f.window->height(), f.find("txbMetaTag")->height(),
+                              f.find("Frame1")->y(), f.find("cmdCopyToClipboard")->x()};
+        };
+        QCOMPARE(sizes(), QList<int>({430, 141, 381, 228}));
         f.find<QCheckBox>("chkLargeWindow")->setChecked(true);
-        QCOMPARE(f.window->height(), 693);
-        QCOMPARE(box->height(), 409);
-        QCOMPARE(strip->y(), 647);
-
+        QCOMPARE(sizes(), QList<int>({693, 409, 647, 228}));
         f.find<QCheckBox>("chkLargeWindow")->setChecked(false);
-        QCOMPARE(f.window->height(), 430);
-        QCOMPARE(box->height(), 146);
-        QCOMPARE(strip->y(), 384);
+        QCOMPARE(sizes(), QList<int>({430, 146, 384, 228}));
     }
 
     // Labels and check boxes are drawn on the form's green in dark text; the boxes, lists and
@@ -291,6 +267,7 @@ private slots:
         QApplication::setPalette(before);
     }
 
+    // When the browser cannot be started, the warning names the manual's file.
     void linksOpenTheManualOrSayTheBrowserFailed() {
         WindowFixture f;
         f.start();
@@ -299,10 +276,9 @@ private slots:
         QCOMPARE(opened.fileName() + "#" + opened.fragment(), QString("manual.html#about"));
         f.dialogs.browserWorks = false;
         f.click("lblOnlineDocumentation");
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{"Error launching web browser. Please make sure that your web browser "
-                             "is correctly installed and configured\n\nThe manual is the file " +
-                             orvanta::ui::ManualUrl().toLocalFile() + " | Orvanta | warning"});
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].endsWith(orvanta::ui::ManualUrl().toLocalFile() +
+                                               " | Orvanta | warning"));
     }
 };
 

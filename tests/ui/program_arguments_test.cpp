@@ -37,39 +37,30 @@ private slots:
 
     // Help and the version come without a display; an unknown option is refused once Qt has
     // taken out its own.
-    void theProgramAnswersOnStandardOutputOrRefuses_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-        const QString help = QString::fromStdString(orvanta::ui::HelpText());
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "";
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "orvanta 1.0\n"
-                                   << "";
-        QTest::newRow("-x") << QStringList{"-platform", "offscreen", "-x"} << 64 << ""
-                            << "orvanta: unknown option '-x'\nUsage: orvanta [OPTION]... [FILE]\n"
-                               "Try 'orvanta --help' for more information.\n";
-    }
-
     void theProgramAnswersOnStandardOutputOrRefuses() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(name);
+        const QString refused = "orvanta: unknown option '-x'\nUsage: orvanta [OPTION]... [FILE]\n"
+                                "Try 'orvanta --help' for more information.\n";
+        const std::tuple<QStringList, int, QString, QString> rows[] = {
+            {{"--help"}, 0, QString::fromStdString(orvanta::ui::HelpText()), ""},
+            {{"--version"}, 0, "orvanta 1.0\n", ""},
+            {{"-platform", "offscreen", "-x"}, 64, "", refused},
+        };
+        for (const auto& [arguments, status, out, err] : rows) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+                environment.remove(name);
+            }
+            const QTemporaryDir runtime; // private, as the desktop's is
+            environment.insert("XDG_RUNTIME_DIR", runtime.path());
+            program.setProcessEnvironment(environment);
+            program.start(ORVANTA_APP_PATH, arguments);
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), status);
+            QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+            QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
         }
-        const QTemporaryDir runtime; // private, as the desktop's is
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        program.setProcessEnvironment(environment);
-        program.start(ORVANTA_APP_PATH, arguments);
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), status);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bench/stand_in_desktop.h"
+#include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/program_start.h"
 #include "ui/single_instance_lock.h"
@@ -25,16 +26,11 @@ struct WindowFixture {
     std::unique_ptr<orvanta::ui::MainWindow> window;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(content);
-        }
-        return path;
+        orvanta::testing::WriteFile(folder.filePath(name).toStdString(), content.toStdString());
+        return folder.filePath(name);
     }
     QByteArray readFile(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return QByteArray::fromStdString(orvanta::testing::ReadFile(path.toStdString()));
     }
 
     // The options start() gives the window; run replaces the analysis when given.
