@@ -13,8 +13,9 @@ using Kind = DocumentEncoding::Kind;
 using testing::Utf16;
 
 // Line ends, byte-order marks, the encoding the first bytes decide (how each encoding decodes
-// is the decoders' and the declaration's own test), and a byte limit that reads the start of the
-// file as if it were the whole file.
+// is the decoders' and the declaration's own test), a byte limit that reads the start of the
+// file as if it were the whole file, and a line past the bound (lowered here to 4,096 bytes),
+// which ends the reading with an error naming the line.
 TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
     const DocumentEncoding koi8r{Kind::Legacy, LegacyEncoding::Koi8R};
     const std::u16string text = u"<p>K\u00F6r\r\nzw\u00F6lf\rdrei\n\nvier \U0001F600\r\n";
@@ -28,6 +29,7 @@ TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
         Strings lines;
         DocumentEncoding encoding = {};
         std::size_t limit = DocumentReader::kWholeFile;
+        std::string error = "";
     } rows[] = {
         {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
         {"a\n\rb", {"a", "", "b"}}, // LF then CR is two line ends
@@ -65,7 +67,8 @@ TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
         {"alpha\nbeta\ngamma", {"alpha", "be"}, {}, 8},
         {"<meta charset=koi8-r>\n\xE4\xC1 \xE4\xC1", {"<meta charset=koi8-r>", "Да"}, koi8r, 24},
         {Utf16(u"ab\U0001F600", false), {"ab\uFFFD"}, {Kind::Utf16LE}, 8},
-        {std::string(200000, 'x'), {std::string(65536, 'x')}, {}, 65536},
+        {std::string(200000, 'x'), {std::string(4096, 'x')}, {}, 4096}, // as long as the bound
+        {"a\n" + std::string(4097, 'x'), {"a"}, {}, 8192, "Line 2 is longer than 4096 bytes"},
         // A limit inside a UTF-8 character leaves the character out, so that the last line stays
         // valid UTF-8; bytes that the rest of the file does not complete are kept.
         {"abc\xD0\xB6xyz", {"abc"}, {}, 4},         // ж cut after its first byte
@@ -79,12 +82,13 @@ TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
     };
     for (const auto& r : rows) {
         DocumentReader reader;
+        reader.setMaxLineBytes(4096);
         ASSERT_TRUE(reader.open(testing::WriteTempFile(r.bytes), r.limit)) << reader.error();
         Strings lines;
         for (std::string line; reader.next(line);) {
             lines.push_back(line);
         }
-        EXPECT_EQ(reader.error(), "");
+        EXPECT_EQ(reader.error(), r.error);
         EXPECT_EQ(lines, r.lines) << r.bytes.substr(0, 80) << " limit " << r.limit;
         EXPECT_EQ(reader.encoding(), r.encoding) << r.bytes.substr(0, 80);
     }
@@ -110,21 +114,6 @@ TEST(DocumentReader, LinesAsViewsAcrossPieces) {
     }
     EXPECT_EQ(reader.error(), "");
     EXPECT_EQ(lines, expected);
-}
-
-// A line past the bound ends the reading with an error naming the line; a line of exactly the
-// bound is read. The bound is lowered here to keep the test small.
-TEST(DocumentReader, ALineLongerThanTheBoundEndsTheReading) {
-    DocumentReader reader;
-    reader.setMaxLineBytes(4096);
-    ASSERT_TRUE(reader.open(testing::WriteTempFile("short\r\n" + std::string(4096, 'y') + "\r\n" +
-                                                   std::string(4097, 'x') + "\nafter\n")));
-    int read = 0;
-    for (std::string line; reader.next(line);) {
-        ++read;
-    }
-    EXPECT_EQ(read, 2);
-    EXPECT_EQ(reader.error(), "Line 3 is longer than 4096 bytes");
 }
 
 } // namespace

@@ -3,29 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace orvanta {
 namespace {
 
-std::string Prepared(std::string_view raw) {
-    std::string line = "untouched";
-    EXPECT_TRUE(PrepareLine(raw, line)) << raw;
-    return line;
-}
-
-TEST(PrepareLine, SkipsLinesThatAreOnlySpaces) {
-    std::string line;
-    EXPECT_FALSE(PrepareLine("", line));
-    EXPECT_FALSE(PrepareLine("     ", line));
-    EXPECT_EQ(Prepared("\t"), "\t "); // only the space character is trimmed
-}
-
 TEST(PrepareLine, DecodesLowerCasesAndReplacesEntitiesAndMarkerTags) {
-    struct Row {
-        const char* raw;
-        std::string prepared;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
+        // Lines that are only spaces are skipped; only the space character is trimmed.
+        {"", "(skipped)"},
+        {"     ", "(skipped)"},
+        {"\t", "\t "},
         {"  Hello  World  ", "hello  world "},
         {"<B>Word</B><TITLE>x</TITLE>", "\x0bword\x0c\x0ex\x0f "},
         {"<h1>a</h1><h2>b</h2><h6>c</h6>", "\x06"
@@ -70,8 +58,9 @@ TEST(PrepareLine, DecodesLowerCasesAndReplacesEntitiesAndMarkerTags) {
          "aerger und uebermut \x0bstrasse\x0c ete "},
         {"<b>Lorem ipsum</b> dolor&nbsp;\xE9", "\x0blorem ipsum\x0c dolor e "},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(Prepared(r.raw), r.prepared) << r.raw;
+    for (const auto& [raw, prepared] : rows) {
+        std::string line = "untouched";
+        EXPECT_EQ(PrepareLine(raw, line) ? line : "(skipped)", prepared) << raw;
     }
 }
 

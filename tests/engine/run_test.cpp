@@ -1,9 +1,11 @@
 #include "test_support.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -62,12 +64,42 @@ TEST(AnalysisRun, EachRunStartsFromAClearState) {
 
 TEST(AnalysisRun, CountsBeyondSixteenBitsOnOneLongLine) {
     std::string line;
-    for (int i = 0; i < 40000; ++i) {
+    while (line.size() < 40000 * 6) {
         line += "alpha ";
     }
     RecordingHost host;
-    const RunResult run = ReadAndCount(WriteTempFile(line), host);
-    EXPECT_EQ(Summary(run.words), Strings{"alpha:40000:120000"});
+    EXPECT_EQ(Summary(ReadAndCount(WriteTempFile(line), host).words),
+              Strings{"alpha:40000:120000"});
+}
+
+// A file changed under a run: deleted (still read to its end), truncated (the run ends early),
+// grown (read no further than its size when opened).
+TEST(AnalysisRun, AFileChangedWhileARunReadsIt) {
+    std::string body;
+    while (body.size() < 4000 * 23) {
+        body += "lantern beacon harbour\n"; // past one read buffer
+    }
+    const struct {
+        std::function<void(const std::string&)> change;
+        bool readToTheEnd;
+    } rows[] = {
+        {[](const std::string& path) { std::filesystem::remove(path); }, true},
+        {[](const std::string& path) { std::filesystem::resize_file(path, 0); }, false},
+        {[&body](const std::string& path) { testing::WriteFile(path, body + body); }, true},
+    };
+    for (const auto& r : rows) {
+        const std::string page = WriteTempFile(body);
+        RecordingHost host;
+        host.onYield = [&, changed = false](RecordingHost&) mutable {
+            if (!std::exchange(changed, true)) {
+                r.change(page);
+            }
+        };
+        const RunResult run = ReadAndCount(page, host);
+        EXPECT_EQ(run.outcome, RunOutcome::Completed);
+        ASSERT_FALSE(run.words.empty());
+        EXPECT_EQ(run.words.front().frequency == 4000, r.readToTheEnd);
+    }
 }
 
 // Why a file cannot be opened is OpenInputFile's to say; the run ends with that reason.
@@ -88,10 +120,7 @@ const std::string kGerman =
 // the run drops that language's common words.
 TEST(AnalysisRun, PageLanguageVotedFromTheStartOrGiven) {
     using enum PageLanguage;
-    std::string filler;
-    while (filler.size() < kLanguageSampleBytes) {
-        filler += "<p>plain filler text about lanterns</p>\n";
-    }
+    const std::string filler(kLanguageSampleBytes, '\n'); // blank lines, read but not voted on
     const struct {
         std::string page;
         bool vote;
