@@ -8,7 +8,7 @@ Each NAME.html there is a UTF-8 page. For each, this writes beside it:
 - NAME.references.html: every non-ASCII character written as a character reference (named where
   HTML has a name for it, otherwise decimal or hex in turn), except on the line of the keywords
   meta tag, which the existing-tag display shows as written.
-The command must analyse every copy exactly like its original (tests/cli/encoded_pages_test.cpp).
+The command must analyse every copy exactly like its original (`CliRealPages` in tests/cli/cli_test.cpp).
 
 Usage: scripts/gen_encoded_pages.py [DIR]   (default: tests/data/pages/encoded)
 """
