@@ -82,6 +82,7 @@ TEST_F(StateFile, ReadingRules) {
     } rows[] = {
         {good, "", "a.html 4 0"},
         {numbers("-1 1 1 1 2 1 1"), "", "a.html -1 1"}, // no selection
+        {numbers("+3 1 1 1 2 1 1"), "", "a.html 3 1"},  // a plus sign before an index
         {numbers("2 1 1 1 2 1.5 1"), "", "a.html 2 2"}, // check values round half to even
         {numbers("2 1 1 1 2 0.5 1"), "", "a.html 2 0"},
         {numbers("2 1 1 1 2 abc 1"), "", "a.html 2 0"},
