@@ -17,9 +17,6 @@ private slots:
         const QString manual = orvanta::ui::ManualUrl().toString();
         QCOMPARE(text->toPlainText(), orvanta::ui::HelpText(manual));
         QVERIFY(text->toPlainText().contains(" found at " + manual + ".  "));
-        // Laid out for its first size: the text inside a margin, Close centred below it.
-        QCOMPARE(text->geometry(), QRect(8, 8, 588, 340));
-        QCOMPARE(help->findChild<QWidget*>("cmdClose")->geometry(), QRect(261, 359, 81, 21));
 
         help->move(help->pos() + QPoint(30, 20));
         const QPoint movedTo = help->pos();
@@ -33,9 +30,6 @@ private slots:
         f.click("cmdHelp");
         QVERIFY(!help->isMinimized());
         QCOMPARE(f.window->findChildren<QWidget*>("frmHelp").size(), 1);
-        // Shrinking the window below its layout lays the text out at no size rather than less.
-        help->resize(10, 10);
-        QCOMPARE(text->size(), QSize(0, 0));
 
         // Escape in the text or on Close, and Enter on Close, hide it as Close does.
         for (const auto& [focus, key] : {std::pair{"txbHelpScreen", Qt::Key_Escape},

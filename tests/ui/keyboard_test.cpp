@@ -87,8 +87,7 @@ private slots:
             {"cmdHelp", Release, true},
             {"cmdGenerateKeywordMetaTag", Release, true},
             {"cmdShowExistingKeywordMetaTag", Release, true},
-            {"cmdListWords", Release, false},
-        };
+            {"cmdListWords", Release, false}};
         for (const auto& [control, action, opens] : rows) {
             WindowFixture f;
             f.start();

@@ -37,16 +37,16 @@ class OpenFileTest : public QObject {
     Q_OBJECT
 private slots:
     void commandLineNamesThePageRelativeToTheWorkingFolder() {
-        QCOMPARE(FileToOpen({"orvanta"}, "/home/u"), QString());
-        QCOMPARE(FileToOpen({"orvanta", "site/index.html"}, "/home/u"),
-                 QString("/home/u/site/index.html"));
-        QCOMPARE(FileToOpen({"orvanta", "../b.htm", "ignored.html"}, "/home/u/a"),
-                 QString("/home/u/b.htm"));
-        QCOMPARE(FileToOpen({"orvanta", "/srv/page.html"}, "/home/u"), QString("/srv/page.html"));
-        QCOMPARE(FileToOpen({"orvanta", "--", "-odd.html"}, "/home/u"),
-                 QString("/home/u/-odd.html"));
-        QCOMPARE(FileToOpen({"orvanta", "file:///srv/a%20b.html"}, "/home/u"),
-                 QString("/srv/a b.html"));
+        const std::tuple<QStringList, QString, QString> rows[] = {
+            {{}, "/home/u", ""},
+            {{"site/index.html"}, "/home/u", "/home/u/site/index.html"},
+            {{"../b.htm", "ignored.html"}, "/home/u/a", "/home/u/b.htm"},
+            {{"/srv/page.html"}, "/home/u", "/srv/page.html"},
+            {{"--", "-odd.html"}, "/home/u", "/home/u/-odd.html"},
+            {{"file:///srv/a%20b.html"}, "/home/u", "/srv/a b.html"}};
+        for (const auto& [arguments, workingFolder, page] : rows) {
+            QCOMPARE(FileToOpen(QStringList{"orvanta"} + arguments, workingFolder), page);
+        }
     }
 
     // A page dropped anywhere on the window, a text box included, is checked as the open
@@ -118,13 +118,11 @@ private slots:
         WindowFixture f;
         f.start();
         const QString here = f.folder.path();
-        const std::pair<QString, QString> rows[] = {
-            {here + "/page.html", here},
-            {"  " + here + "/page.html  ", here},
-            {"page.html", QDir::currentPath()},
-            {here + "/none/page.html", ""},
-            {"", ""},
-        };
+        const std::pair<QString, QString> rows[] = {{here + "/page.html", here},
+                                                    {"  " + here + "/page.html  ", here},
+                                                    {"page.html", QDir::currentPath()},
+                                                    {here + "/none/page.html", ""},
+                                                    {"", ""}};
         for (const auto& [named, folder] : rows) {
             f.box("txbInputFile")->setText(named);
             f.click("cmdInputFile");

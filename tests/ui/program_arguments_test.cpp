@@ -13,22 +13,21 @@ class ProgramArgumentsTest : public QObject {
 private slots:
     void argumentsAreReadAsOptionsUpToTwoDashes() {
         using Args = std::vector<std::string>;
+        using enum InformationRequest;
         const struct {
             Args arguments;
             InformationRequest request;
             std::string unknown;
-        } rows[] = {
-            {{}, InformationRequest::None, ""},
-            {{"page.html"}, InformationRequest::None, ""},
-            {{"-h"}, InformationRequest::Help, "-h"},
-            {{"page.html", "--help"}, InformationRequest::Help, "--help"},
-            {{"-V"}, InformationRequest::Version, "-V"},
-            {{"--version", "-h"}, InformationRequest::Version, "--version"},
-            {{"-x", "page.html"}, InformationRequest::None, "-x"},
-            {{"-"}, InformationRequest::None, "-"},
-            {{"--", "-h"}, InformationRequest::None, ""},
-            {{"page.html", "--", "--version"}, InformationRequest::None, ""},
-        };
+        } rows[] = {{{}, None, ""},
+                    {{"page.html"}, None, ""},
+                    {{"-h"}, Help, "-h"},
+                    {{"page.html", "--help"}, Help, "--help"},
+                    {{"-V"}, Version, "-V"},
+                    {{"--version", "-h"}, Version, "--version"},
+                    {{"-x", "page.html"}, None, "-x"},
+                    {{"-"}, None, "-"},
+                    {{"--", "-h"}, None, ""},
+                    {{"page.html", "--", "--version"}, None, ""}};
         for (const auto& row : rows) {
             QCOMPARE(orvanta::ui::FindInformationRequest(row.arguments), row.request);
             QCOMPARE(orvanta::ui::FirstUnknownOption(row.arguments), row.unknown);

@@ -32,19 +32,26 @@ class RunResponsivenessTest : public QObject {
 private slots:
     // During a run only Stop (the run button) and Quit work. Stop ends the run at once: inside
     // the line being scanned once the first words are showing, or while a line of 40 MB is still
-    // read and prepared, before its first word. A stopped run leaves nothing to reuse.
-    void stopEndsTheRunAtOnce() {
+    // read and prepared, before its first word. A stopped run leaves nothing to reuse. Quit ends
+    // the program at once: the settings are saved with the page's name, nothing more is shown,
+    // and the single-instance lock is free for the next copy.
+    void stopOrQuitEndsTheRunAtOnce() {
         const QByteArray huge = "<html><body>" + QByteArray("qabcde ").repeated(6'000'000);
+        const QByteArray oneLongLine = OneLongLinePage();
         const std::tuple<QByteArray, bool, QString> rows[] = {
-            {OneLongLinePage(), true, "qa[a-z]+ \nStopped with [1-9]\\d{0,5} words"},
+            {oneLongLine, true, "qa[a-z]+ \nStopped with [1-9]\\d{0,5} words"},
             {huge + "</body></html>", false, "Stopped with 0 words"},
+            {oneLongLine, true, ""}, // Quit
         };
         for (const auto& [page, waits, ending] : rows) {
-            const bool waitForWords = waits; // a copy, for the timer's function
+            const bool waitForWords = waits, quit = ending.isEmpty(); // copies, for the timer
             WindowFixture f;
-            f.startOn(page);
+            const QString path = f.writeFile("page.html", page), lockPath = path + ".lock";
+            orvanta::ui::SingleInstanceLock lock(lockPath);
+            QVERIFY(f.startProgram(lock));
+            f.box("txbInputFile")->setText(path);
             auto* listWords = f.find<QPushButton>("cmdListWords");
-            bool lockedDuringRun = false;
+            bool lockedDuringRun = false, freeAfterQuit = false;
             QTimer poll;
             poll.setInterval(20);
             connect(&poll, &QTimer::timeout, [&] {
@@ -53,7 +60,8 @@ private slots:
                                       !f.find("cmdGenerateKeywordMetaTag")->isEnabled() &&
                                       !f.find("cmdReset")->isEnabled() &&
                                       f.find("cmdQuit")->isEnabled();
-                    f.click("cmdListWords");
+                    f.click(quit ? "cmdQuit" : "cmdListWords");
+                    freeAfterQuit = quit && orvanta::ui::SingleInstanceLock(lockPath).tryLock();
                 }
             });
             poll.start();
@@ -61,6 +69,12 @@ private slots:
             poll.stop();
 
             QVERIFY(lockedDuringRun);
+            QCOMPARE(f.endCount, int(quit));
+            if (quit) {
+                QVERIFY(freeAfterQuit && f.dialogs.messages.isEmpty());
+                QVERIFY(f.readFile(f.statePath).startsWith("\"" + path.toUtf8() + "\"\r\n"));
+                continue;
+            }
             const QRegularExpression stopped(ending + " identified\\.$");
             QVERIFY2(stopped.match(f.output()).hasMatch(), qPrintable(f.output().right(80)));
             QCOMPARE(listWords->text(), QString("List words"));
@@ -70,30 +84,6 @@ private slots:
             f.click("cmdGenerateKeywordMetaTag");
             QVERIFY(f.output().contains("compost"));
         }
-    }
-
-    // Quit during a run ends the program at once: the settings are saved with the page's name,
-    // nothing more is shown, and the single-instance lock is free for the next copy.
-    void quittingDuringARunSavesAndReleasesTheLockAtOnce() {
-        WindowFixture f;
-        const QString page = f.writeFile("page.html", OneLongLinePage());
-        const QString lockPath = f.folder.filePath("orvanta.lock");
-        orvanta::ui::SingleInstanceLock lock(lockPath);
-        QVERIFY(f.startProgram(lock));
-        f.box("txbInputFile")->setText(page);
-
-        bool freeAfterQuit = false;
-        QTimer::singleShot(50, [&] {
-            f.click("cmdQuit");
-            orvanta::ui::SingleInstanceLock next(lockPath);
-            freeAfterQuit = next.tryLock();
-        });
-        f.click("cmdGenerateKeywordMetaTag");
-
-        QCOMPARE(f.endCount, 1);
-        QVERIFY(freeAfterQuit);
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QVERIFY(f.readFile(f.statePath).startsWith("\"" + page.toUtf8() + "\"\r\n"));
     }
 
     // Progress shows every new word followed by a space, in lines of 250 words.
