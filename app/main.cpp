@@ -2,8 +2,8 @@
 #include "ui/open_request_channel.h"
 #include "ui/program_arguments.h"
 #include "ui/program_start.h"
+#include "ui/settings_file_location.h"
 #include "ui/single_instance_lock.h"
-#include "ui/state_file_location.h"
 #include "ui/termination_signals.h"
 #include "ui/user_dialogs.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
     orvanta::ui::QtUserDialogs dialogs;
     orvanta::ui::SingleInstanceLock lock;
     orvanta::ui::MainWindowOptions options;
-    options.stateFilePath = orvanta::ui::StateFileLocation();
+    options.settingsFilePath = orvanta::ui::SettingsFileLocation();
     options.dialogs = &dialogs;
     orvanta::ui::StartRequest request;
     request.fileToOpen = orvanta::ui::FileToOpen(QApplication::arguments(), QDir::currentPath());

@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     StandInDialogs dialogs;
     orvanta::ui::MainWindowOptions options;
-    options.stateFilePath = settings.filePath(QStringLiteral("orv.usr"));
+    options.settingsFilePath = settings.filePath(QStringLiteral("orv.usr"));
     options.dialogs = &dialogs;
     options.endProgram = [] {};
     orvanta::ui::MainWindow window(std::move(options));

@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     };
     orvanta::ui::MainWindowOptions options;
-    options.stateFilePath = folder.filePath(QStringLiteral("orv.usr"));
+    options.settingsFilePath = folder.filePath(QStringLiteral("orv.usr"));
     options.dialogs = &dialogs;
     options.endProgram = [] {};
     orvanta::ui::MainWindow window(std::move(options));

@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "core/state_file.h"
+#include "core/settings_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -142,7 +142,7 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
         o.maxBytesGiven = true;
     } else if (name == "--settings") {
         // A saved settings file replaces everything set so far; later options change it.
-        const core::StateFileRead read = core::ReadStateFile(value, o.settings);
+        const core::SettingsFileRead read = core::ReadSettingsFile(value, o.settings);
         if (!read.complete()) {
             return "cannot read the settings file '" + value + "': " + read.firstFault();
         }

@@ -34,7 +34,7 @@ Message OutputErrorMessage(const std::string& reason) {
     return {"Error when composing the output: " + reason, "Error", MessageIcon::Warning};
 }
 
-Message SaveStateErrorMessage(const std::string& reason) {
+Message SaveSettingsErrorMessage(const std::string& reason) {
     return {"Error when attempting to save the state: " + reason, "Save state",
             MessageIcon::Warning};
 }

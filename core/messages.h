@@ -46,6 +46,6 @@ std::string ExceptionReason(const std::exception& error);
 Message OutputErrorMessage(const std::string& reason);
 
 // A settings file that could not be saved; reason is the system's description.
-Message SaveStateErrorMessage(const std::string& reason);
+Message SaveSettingsErrorMessage(const std::string& reason);
 
 } // namespace orvanta::core

@@ -8,7 +8,7 @@
 #include "core/limit_boxes.h"
 #include "core/messages.h"
 #include "core/output_text.h"
-#include "core/state_file.h"
+#include "core/settings_file.h"
 #include "engine/output/existing_keywords.h"
 #include "engine/output/meta_tag_composer.h"
 #include "ui/box_text.h"
@@ -211,8 +211,8 @@ void MainWindow::showMessage(const core::Message& message) {
 // Values the file holds but cannot give (a fault) get their defaults; the others are shown.
 void MainWindow::loadState() {
     core::UserSettings loaded = userSettings_;
-    const core::StateFileRead read =
-        core::ReadStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), loaded);
+    const core::SettingsFileRead read =
+        core::ReadSettingsFile(QFile::encodeName(options_.settingsFilePath).toStdString(), loaded);
     if (read.found) {
         showControlsFrom(loaded);
         onWordsToIgnoreEditingFinished();
@@ -223,7 +223,7 @@ void MainWindow::loadState() {
     }
 }
 
-void MainWindow::saveState() {
+void MainWindow::saveSettings() {
     readSettingsFromControls();
     const core::UserSettings toSave =
         stateRead_ ? core::KeepUnchangedTexts(userSettings_, *stateShown_, *stateRead_)
@@ -231,13 +231,13 @@ void MainWindow::saveState() {
     std::string error;
     bool saved = false;
     try {
-        saved = core::SaveStateFile(QFile::encodeName(options_.stateFilePath).toStdString(), toSave,
-                                    error);
+        saved = core::SaveSettingsFile(QFile::encodeName(options_.settingsFilePath).toStdString(),
+                                       toSave, error);
     } catch (const std::exception& failure) {
         error = core::ExceptionReason(failure);
     }
     if (!saved) {
-        showMessage(core::SaveStateErrorMessage(error));
+        showMessage(core::SaveSettingsErrorMessage(error));
     }
 }
 
@@ -246,7 +246,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         ending_ = true;
         // A run under way ends at its next yield point; nothing more is shown.
         run_.abandon();
-        saveState();
+        saveSettings();
         if (help_) {
             help_->close();
         }

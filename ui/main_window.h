@@ -23,7 +23,7 @@ namespace orvanta::ui {
 class HelpWindow;
 
 struct MainWindowOptions {
-    QString stateFilePath;
+    QString settingsFilePath;
     UserDialogs* dialogs = nullptr; // not owned; must outlive the window
     // The analysis itself; replaceable so that the window's handling of every outcome can be
     // exercised without crafting documents that fail to read.
@@ -66,7 +66,7 @@ private:
     void showControlsFrom(const core::UserSettings& settings);
     void readSettingsFromControls();
     void loadState();
-    void saveState();
+    void saveSettings();
     void showMessage(const QString& text, const QString& title, MessageIcon icon);
     void showMessage(const core::Message& message);
 

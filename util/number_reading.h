@@ -5,7 +5,7 @@
 
 namespace orvanta::text {
 
-// The leading-number rule used for the limit texts and the state file's check values: spaces are
+// The leading-number rule used for the limit texts and the settings file's check values: spaces are
 // skipped anywhere, then an optional sign, then digits with at most one decimal point; reading
 // stops at the first other character. No digits read as 0. Exponents are not read.
 double ReadLeadingNumber(std::string_view s);

@@ -71,7 +71,7 @@ private slots:
         f.box("txbWordsToIgnore")->setFocus();
         QTest::keyClick(f.box("txbWordsToIgnore"), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(f.endCount, 1);
-        QVERIFY(QFile::exists(f.statePath));
+        QVERIFY(QFile::exists(f.settingsPath));
     }
 
     // F1 opens help wherever the focus is. The three buttons that always answered F1 do so when

@@ -56,7 +56,7 @@ private slots:
         WindowFixture f;
         const QString page = f.writeFile("page.html", kGardenPage);
         if (settingsFile == "FOLDER") {
-            QVERIFY(QDir().mkdir(f.statePath));
+            QVERIFY(QDir().mkdir(f.settingsPath));
         } else if (!settingsFile.isEmpty()) {
             f.writeFile("orv.usr", settingsFile.replace("PAGE", page.toUtf8()));
         }
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(f.dialogs.messages.isEmpty());
         f.window->close();
         QCOMPARE(f.endCount, 1);
-        const auto failed = orvanta::core::SaveStateErrorMessage("Is a folder");
+        const auto failed = orvanta::core::SaveSettingsErrorMessage("Is a folder");
         QCOMPARE(f.dialogs.messages, settingsFile == "FOLDER"
                                          ? QStringList{StandInDialogs::Entry(failed)}
                                          : QStringList());
@@ -123,14 +123,14 @@ private slots:
                                  "\"\r\n\"\"\r\n2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
         WindowFixture f;
         const QString real = f.writeFile("real.usr", saved);
-        QVERIFY(QFile::link(real, f.statePath));
+        QVERIFY(QFile::link(real, f.settingsPath));
         f.start();
         f.box("txbMaxNumBytesInMetaTag")->setText("77");
         f.find<QComboBox>("cboTableWeight")->setCurrentIndex(0);
         f.find<QCheckBox>("chkLargeWindow")->setChecked(true);
         f.click("cmdQuit");
         QCOMPARE(f.endCount, 1);
-        QVERIFY(QFileInfo(f.statePath).isSymLink());
+        QVERIFY(QFileInfo(f.settingsPath).isSymLink());
         QCOMPARE(f.readFile(real),
                  QByteArray(saved).replace("\"\"\r\n2\r\n1\r\n1\r\n", "\"77\"\r\n2\r\n1\r\n0\r\n"));
     }

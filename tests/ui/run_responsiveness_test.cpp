@@ -72,7 +72,7 @@ private slots:
             QCOMPARE(f.endCount, int(quit));
             if (quit) {
                 QVERIFY(freeAfterQuit && f.dialogs.messages.isEmpty());
-                QVERIFY(f.readFile(f.statePath).startsWith("\"" + path.toUtf8() + "\"\r\n"));
+                QVERIFY(f.readFile(f.settingsPath).startsWith("\"" + path.toUtf8() + "\"\r\n"));
                 continue;
             }
             const QRegularExpression stopped(ending + " identified\\.$");

@@ -15,7 +15,7 @@ private slots:
     // without cleaning up (as when killed) leaves the lock free.
     void onlyTheFirstCopyStartsAndTheSecondTouchesNoSettings() {
         WindowFixture f, g;
-        g.statePath = f.statePath;
+        g.settingsPath = f.settingsPath;
         const QString lockPath = f.folder.filePath("orvanta.lock");
         SingleInstanceLock first(lockPath), second(lockPath);
         QVERIFY(f.startProgram(first) && f.window->isVisible());
@@ -24,7 +24,7 @@ private slots:
         QVERIFY(f.dialogs.messages.isEmpty());
         QCOMPARE(g.dialogs.messages,
                  QStringList{"A copy of Orvanta 1.0 is already running. | Orvanta"});
-        QVERIFY(!QFile::exists(f.statePath));
+        QVERIFY(!QFile::exists(f.settingsPath));
 
         const QString otherPath = f.folder.filePath("other.lock");
         const pid_t child = fork();

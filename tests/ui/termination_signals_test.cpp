@@ -21,7 +21,7 @@ private slots:
             std::signal(signal, ignoredAtStart ? SIG_IGN : SIG_DFL);
             {
                 const orvanta::ui::TerminationSignals termination([&f] { f.window->close(); });
-                QVERIFY(!QFile::exists(f.statePath));
+                QVERIFY(!QFile::exists(f.settingsPath));
                 ::raise(signal);
                 ::raise(signal); // a second signal before the first is served changes nothing
                 QTest::qWait(50);
@@ -29,7 +29,7 @@ private slots:
             }
             std::signal(signal, SIG_DFL);
             QCOMPARE(f.window->isVisible(), ignoredAtStart);
-            QCOMPARE(f.readFile(f.statePath).contains("\"saved on signal\""), !ignoredAtStart);
+            QCOMPARE(f.readFile(f.settingsPath).contains("\"saved on signal\""), !ignoredAtStart);
         }
     }
 };

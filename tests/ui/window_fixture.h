@@ -20,7 +20,7 @@
 // One main window on a private folder: its settings file, its documents, a stand-in user.
 struct WindowFixture {
     QTemporaryDir folder;
-    QString statePath = folder.filePath(QStringLiteral("orv.usr"));
+    QString settingsPath = folder.filePath(QStringLiteral("orv.usr"));
     StandInDialogs dialogs;
     int endCount = 0;
     std::unique_ptr<orvanta::ui::MainWindow> window;
@@ -36,7 +36,7 @@ struct WindowFixture {
     // The options start() gives the window; run replaces the analysis when given.
     orvanta::ui::MainWindowOptions windowOptions(orvanta::ui::AnalysisFunction run = {}) {
         orvanta::ui::MainWindowOptions options;
-        options.stateFilePath = statePath;
+        options.settingsFilePath = settingsPath;
         options.dialogs = &dialogs;
         options.endProgram = [this] { ++endCount; };
         if (run) {

@@ -1,4 +1,4 @@
-#include "core/state_file.h"
+#include "core/settings_file.h"
 
 #include "engine/reading/input_file_open.h"
 #include "util/number_reading.h"
@@ -61,12 +61,12 @@ bool ReadContent(const std::string& path, std::string& content, std::string& err
     // Read in pieces up to one byte past the limit: a file that grew since it was opened is
     // still caught, and a small file costs a small buffer.
     constexpr std::size_t kPiece = 1 << 16;
-    bool fits = input.size <= kMaxStateFileBytes;
+    bool fits = input.size <= kMaxSettingsFileBytes;
     while (fits && std::feof(input.file) == 0 && std::ferror(input.file) == 0) {
         const std::size_t had = content.size();
         content.resize(had + kPiece);
         content.resize(had + std::fread(content.data() + had, 1, kPiece, input.file));
-        fits = content.size() <= kMaxStateFileBytes;
+        fits = content.size() <= kMaxSettingsFileBytes;
     }
     const bool failed = std::ferror(input.file) != 0;
     std::fclose(input.file);
@@ -169,7 +169,7 @@ bool WriteAll(int fd, std::string_view data, std::string& error) {
 
 } // namespace
 
-std::string FormatStateFile(const UserSettings& settings) {
+std::string FormatSettingsFile(const UserSettings& settings) {
     std::string out;
     AppendQuoted(out, settings.inputFile);
     AppendQuoted(out, settings.beginMetaTagWith);
@@ -186,7 +186,7 @@ std::string FormatStateFile(const UserSettings& settings) {
     return out;
 }
 
-std::string StateFileRead::firstFault() const {
+std::string SettingsFileRead::firstFault() const {
     if (!found) {
         return error;
     }
@@ -200,7 +200,7 @@ namespace {
 // Reads each value from its line into settings; a value that is missing or cannot be read keeps
 // what settings held (the default) and adds a fault.
 void ReadValues(const std::vector<std::string>& lines, UserSettings& s,
-                std::vector<StateFileFault>& faults) {
+                std::vector<SettingsFileFault>& faults) {
     // Tries one line; false (with a fault) when it is missing.
     const auto present = [&](std::size_t index) {
         if (index < lines.size()) {
@@ -243,8 +243,8 @@ void ReadValues(const std::vector<std::string>& lines, UserSettings& s,
 
 } // namespace
 
-StateFileRead ReadStateFile(const std::string& path, UserSettings& settings) {
-    StateFileRead result;
+SettingsFileRead ReadSettingsFile(const std::string& path, UserSettings& settings) {
+    SettingsFileRead result;
     ApplyDefaults(settings, false);
     std::string content;
     if (ReadContent(path, content, result.error)) {
@@ -254,8 +254,8 @@ StateFileRead ReadStateFile(const std::string& path, UserSettings& settings) {
     return result;
 }
 
-bool LoadStateFile(const std::string& path, UserSettings& settings) {
-    return ReadStateFile(path, settings).complete();
+bool LoadSettingsFile(const std::string& path, UserSettings& settings) {
+    return ReadSettingsFile(path, settings).complete();
 }
 
 namespace {
@@ -307,7 +307,7 @@ bool SaveTarget(const std::filesystem::path& path, std::filesystem::path& target
 
 } // namespace
 
-bool SaveStateFile(const std::string& path, const UserSettings& settings, std::string& error) {
+bool SaveSettingsFile(const std::string& path, const UserSettings& settings, std::string& error) {
     namespace fs = std::filesystem;
     fs::path target;
     if (!SaveTarget(path, target, error)) {
@@ -330,7 +330,7 @@ bool SaveStateFile(const std::string& path, const UserSettings& settings, std::s
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
 
-    bool ok = WriteAll(fd, FormatStateFile(settings), error);
+    bool ok = WriteAll(fd, FormatSettingsFile(settings), error);
     if (ok && ::fsync(fd) != 0) {
         error = SystemError(errno);
         ok = false;

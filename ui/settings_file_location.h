@@ -9,9 +9,9 @@ namespace orvanta::ui {
 // already beside it in a folder it may write to, keeps using that file. The program never
 // creates a settings file beside itself, so an installed program writes nothing where it is
 // installed.
-QString StateFileLocation();
+QString SettingsFileLocation();
 
 // The same choice for a given program folder and configuration folder.
-QString StateFileLocation(const QString& programFolder, const QString& configFolder);
+QString SettingsFileLocation(const QString& programFolder, const QString& configFolder);
 
 } // namespace orvanta::ui

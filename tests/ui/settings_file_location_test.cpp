@@ -1,4 +1,4 @@
-#include "ui/state_file_location.h"
+#include "ui/settings_file_location.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -8,9 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using orvanta::ui::StateFileLocation;
+using orvanta::ui::SettingsFileLocation;
 
-class StateFileLocationTest : public QObject {
+class SettingsFileLocationTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
@@ -24,15 +24,15 @@ private slots:
     // In the user's configuration folder (XDG_CONFIG_HOME when set), unless a portable copy
     // keeps the file beside the program.
     void settingsLiveInTheUserConfigFolderOrBesideAPortableCopy() {
-        QCOMPARE(StateFileLocation(dir.path(), "/home/u/.config"),
+        QCOMPARE(SettingsFileLocation(dir.path(), "/home/u/.config"),
                  QString("/home/u/.config/orvanta/orv.usr"));
-        QCOMPARE(StateFileLocation(dir.filePath("no-such-folder"), "/home/u/.config"),
+        QCOMPARE(SettingsFileLocation(dir.filePath("no-such-folder"), "/home/u/.config"),
                  QString("/home/u/.config/orvanta/orv.usr"));
         const QString program = dir.filePath("portable");
         const QString beside = makeSettingsFile(program);
-        QCOMPARE(StateFileLocation(program, "/home/u/.config"), beside);
+        QCOMPARE(SettingsFileLocation(program, "/home/u/.config"), beside);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("xdg-config")));
-        QCOMPARE(StateFileLocation(), dir.filePath("xdg-config") + "/orvanta/orv.usr");
+        QCOMPARE(SettingsFileLocation(), dir.filePath("xdg-config") + "/orvanta/orv.usr");
         qunsetenv("XDG_CONFIG_HOME");
     }
 
@@ -49,7 +49,7 @@ private slots:
             if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
                 ::_exit(2);
             }
-            const bool passedBy = StateFileLocation(program, "/home/u/.config") ==
+            const bool passedBy = SettingsFileLocation(program, "/home/u/.config") ==
                                   QLatin1String("/home/u/.config/orvanta/orv.usr");
             ::_exit(passedBy ? 0 : 1);
         }
@@ -61,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StateFileLocationTest)
-#include "state_file_location_test.moc"
+QTEST_GUILESS_MAIN(SettingsFileLocationTest)
+#include "settings_file_location_test.moc"

@@ -1,4 +1,4 @@
-#include "core/state_file.h"
+#include "core/settings_file.h"
 #include "test_support.h"
 
 #include <algorithm>
@@ -21,12 +21,12 @@ const std::string kDefaultsFile = "\"\"\r\n\"\"\r\n\"\"\r\n\"50\"\r\n\"500\"\r\n
                                   "2\r\n1\r\n1\r\n1\r\n2\r\n1\r\n1\r\n";
 
 // Every test works in a fresh folder of its own, removed afterwards.
-class StateFile : public ::testing::Test {
+class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = fs::temp_directory_path() /
-              ("orvanta-state-" + std::to_string(::getpid()) + "-" + info->name());
+              ("orvanta-settings-" + std::to_string(::getpid()) + "-" + info->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         file = (dir / "orv.usr").string();
@@ -37,16 +37,16 @@ protected:
     std::string file;
 };
 
-TEST_F(StateFile, DefaultsGoIntoAFolderMadeForThem) {
+TEST_F(SettingsFile, DefaultsGoIntoAFolderMadeForThem) {
     const std::string nested = (dir / "config/orvanta/orv.usr").string();
     UserSettings loaded;
-    EXPECT_FALSE(LoadStateFile(nested, loaded));
+    EXPECT_FALSE(LoadSettingsFile(nested, loaded));
     std::string error;
-    ASSERT_TRUE(SaveStateFile(nested, UserSettings{}, error)) << error;
+    ASSERT_TRUE(SaveSettingsFile(nested, UserSettings{}, error)) << error;
     EXPECT_EQ(ReadFile(nested), kDefaultsFile);
 }
 
-TEST_F(StateFile, TextsWithQuotesCommasAndAccentsComeBack) {
+TEST_F(SettingsFile, TextsWithQuotesCommasAndAccentsComeBack) {
     UserSettings saved;
     saved.inputFile = "/home/eva/my \"best\" page.html";
     saved.beginMetaTagWith = "rose garden, soil care";
@@ -57,10 +57,10 @@ TEST_F(StateFile, TextsWithQuotesCommasAndAccentsComeBack) {
     saved.ignoreCommonWords = 2;
     saved.largeWindow = 1;
     std::string error;
-    ASSERT_TRUE(SaveStateFile(file, saved, error)) << error;
+    ASSERT_TRUE(SaveSettingsFile(file, saved, error)) << error;
     UserSettings loaded;
-    ASSERT_TRUE(LoadStateFile(file, loaded));
-    EXPECT_EQ(FormatStateFile(loaded), FormatStateFile(saved));
+    ASSERT_TRUE(LoadSettingsFile(file, loaded));
+    EXPECT_EQ(FormatSettingsFile(loaded), FormatSettingsFile(saved));
     EXPECT_EQ(loaded.largeWindow, 0); // never stored
 }
 
@@ -68,7 +68,7 @@ TEST_F(StateFile, TextsWithQuotesCommasAndAccentsComeBack) {
 // default and a fault naming its line, every other value is kept. The five list indexes and two
 // check values follow a fixed head.
 // What cannot be opened is refused with the reason the run's opening gives (a folder here).
-TEST_F(StateFile, ReadingRules) {
+TEST_F(SettingsFile, ReadingRules) {
     const auto numbers = [](std::string list) {
         std::replace(list.begin(), list.end(), ' ', '\n');
         return "\"a.html\"\r\n\"\"\r\n\"\"\r\n\"50\"\r\n\"500\"\r\n" + list + "\n";
@@ -113,7 +113,7 @@ TEST_F(StateFile, ReadingRules) {
         }
         UserSettings loaded;
         loaded.inputFile = "before";
-        EXPECT_EQ(ReadStateFile(file, loaded).firstFault(), r.fault) << r.content.substr(0, 40);
+        EXPECT_EQ(ReadSettingsFile(file, loaded).firstFault(), r.fault) << r.content.substr(0, 40);
         EXPECT_EQ(loaded.inputFile + " " + std::to_string(loaded.shortWordSizeIndex) + " " +
                       std::to_string(loaded.ignoreShortWords),
                   r.read)
@@ -122,26 +122,26 @@ TEST_F(StateFile, ReadingRules) {
 }
 
 // A save goes through a link to the file it names, and never replaces anything but a file.
-TEST_F(StateFile, SaveFollowsALinkAndReplacesOnlyAFile) {
+TEST_F(SettingsFile, SaveFollowsALinkAndReplacesOnlyAFile) {
     const fs::path real = dir / "real.usr";
     WriteFile(real, "old");
     fs::create_symlink(real, file);
     std::string error;
-    ASSERT_TRUE(SaveStateFile(file, UserSettings{}, error)) << error;
+    ASSERT_TRUE(SaveSettingsFile(file, UserSettings{}, error)) << error;
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(ReadFile(real), kDefaultsFile);
 
     const fs::path deviceLink = dir / "null.usr";
     fs::create_symlink("/dev/null", deviceLink);
-    EXPECT_FALSE(SaveStateFile(deviceLink.string(), UserSettings{}, error));
+    EXPECT_FALSE(SaveSettingsFile(deviceLink.string(), UserSettings{}, error));
     EXPECT_EQ(error, "Not a regular file");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     fs::create_directory(dir / "folder.usr");
-    EXPECT_FALSE(SaveStateFile((dir / "folder.usr").string(), UserSettings{}, error));
+    EXPECT_FALSE(SaveSettingsFile((dir / "folder.usr").string(), UserSettings{}, error));
     EXPECT_EQ(error, "Is a folder");
 }
 
-TEST_F(StateFile, FailedSaveLeavesThePreviousFileIntact) {
+TEST_F(SettingsFile, FailedSaveLeavesThePreviousFileIntact) {
     WriteFile(file, kDefaultsFile);
 
     // A file size limit makes the write itself fail, whoever runs the test.
@@ -154,7 +154,7 @@ TEST_F(StateFile, FailedSaveLeavesThePreviousFileIntact) {
     UserSettings settings;
     settings.wordsToIgnore = std::string(200, 'w');
     std::string error;
-    const bool ok = SaveStateFile(file, settings, error);
+    const bool ok = SaveSettingsFile(file, settings, error);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -1,4 +1,4 @@
-#include "ui/state_file_location.h"
+#include "ui/settings_file_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +9,7 @@
 
 namespace orvanta::ui {
 
-QString StateFileLocation(const QString& programFolder, const QString& configFolder) {
+QString SettingsFileLocation(const QString& programFolder, const QString& configFolder) {
     const QString beside = QDir(programFolder).filePath(QStringLiteral("orv.usr"));
     // Saving replaces the file through a new one in the same folder, so the folder must be
     // writable for the file beside the program to be kept up to date.
@@ -20,8 +20,8 @@ QString StateFileLocation(const QString& programFolder, const QString& configFol
     return QDir(configFolder).filePath(QStringLiteral("orvanta/orv.usr"));
 }
 
-QString StateFileLocation() {
-    return StateFileLocation(
+QString SettingsFileLocation() {
+    return SettingsFileLocation(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
