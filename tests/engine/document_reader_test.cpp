@@ -18,6 +18,7 @@ using testing::Utf16;
 // which ends the reading with an error naming the line.
 TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
     const DocumentEncoding koi8r{Kind::Legacy, LegacyEncoding::Koi8R};
+    const DocumentEncoding mac{Kind::Legacy, LegacyEncoding::Macintosh};
     const std::u16string text = u"<p>K\u00F6r\r\nzw\u00F6lf\rdrei\n\nvier \U0001F600\r\n";
     const Strings textLines = {"<p>Kör", "zwölf", "drei", "", "vier 😀"};
     std::u16string longText;
@@ -37,9 +38,7 @@ TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
         {"", {}},
         // The UTF-8 mark is dropped at the very start only; without a declaration lines stay
         // the file's bytes, valid UTF-8 or not.
-        {"\xEF\xBB\xBF"
-         "a\n\xEF\xBB\xBF",
-         {"a", "\xEF\xBB\xBF"}},
+        {"\uFEFFa\n\uFEFF", {"a", "\uFEFF"}},
         {"\xEF\xBB", {"\xEF\xBB"}},
         {"caf\xC3\xA9\r\ncaf\xE9", {"caf\xC3\xA9", "caf\xE9"}},
         {"<meta charset=utf-8>\n\xE9", {"<meta charset=utf-8>", "\xE9"}},
@@ -49,19 +48,12 @@ TEST(DocumentReader, LinesInTheEncodingTheFileDeclares) {
          "\xBC\xB3\xC1\xA4\xC6\xC4\xC0\xCF\r",
          {"<META http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-KR\">", "설정파일"},
          {Kind::Legacy, LegacyEncoding::EucKr}},
-        {"<meta charset=macintosh>\nl\xD5\x8Etat",
-         {"<meta charset=macintosh>", "l’état"},
-         {Kind::Legacy, LegacyEncoding::Macintosh}},
+        {"<meta charset=macintosh>\nl\xD5\x8Etat", {"<meta charset=macintosh>", "l’état"}, mac},
         {"\xEF\xBB\xBF<meta charset=koi8-r>\xE4\xC1", {"<meta charset=koi8-r>Да"}, koi8r},
         // UTF-16 in both byte orders; an odd final byte is a broken character.
         {Utf16(text, false), textLines, {Kind::Utf16LE}},
         {Utf16(text, true), textLines, {Kind::Utf16BE}},
-        {Utf16(u"a\xD800"
-               "b\nc",
-               false) +
-             "x",
-         {"a\uFFFDb", "c\uFFFD"},
-         {Kind::Utf16LE}},
+        {Utf16(u"a\xD800z\nc", false) + "x", {"a\uFFFDz", "c\uFFFD"}, {Kind::Utf16LE}},
         {Utf16(longText, false), Strings(30000, "wört"), {Kind::Utf16LE}},
         // Byte limits. A surrogate pair cut by the limit counts as unpaired.
         {"alpha\nbeta\ngamma", {"alpha", "be"}, {}, 8},

@@ -46,9 +46,7 @@ const Row kRows[] = {
      "<meta name=\"keywords\" content=\"&auml;rger,caf\xC3\xA9\">"},
     {"<META NAME=\"keywords\" CONTENT=\"CAF\xC9\">",
      "<meta name=\"keywords\" content=\"caf\xC3\xA9\">"},
-    {"<meta name=\"\xE2\x84\xAA"
-     "eywords\">",
-     "<meta name=\"keywords\">"},
+    {"<meta name=\"\u212Aeywords\">", "<meta name=\"keywords\">"},
     {"<meta charset=windows-1251>\n<META NAME=keywords CONTENT=\"\xD1\xE5 \xC2\">",
      "<meta name=keywords content=\"\xD1\x81\xD0\xB5 \xD0\xB2\">"},
     {"<meta charset=iso-2022-jp>\n<meta name=keywords content=\"\x1B$B$3$s\x1B(B\">",
@@ -60,8 +58,7 @@ const Row kRows[] = {
 TEST(ExistingKeywords, ShownTagFollowsTheHeadsEndAndTheNamesForms) {
     for (const Row& row : kRows) {
         const std::string path = testing::WriteTempFile(row.page);
-        for (const std::size_t pieceBytes : {kLowerCasePieceBytes, std::size_t{1}, std::size_t{2},
-                                             std::size_t{3}, std::size_t{5}, std::size_t{8}}) {
+        for (const std::size_t pieceBytes : {kLowerCasePieceBytes, 1ul, 2ul, 3ul, 5ul, 8ul}) {
             const ExistingKeywords found = FindExistingKeywords(path, pieceBytes);
             EXPECT_EQ(found.outcome, row.shown.empty() ? ExistingKeywordsOutcome::NotFound
                                                        : ExistingKeywordsOutcome::Found)

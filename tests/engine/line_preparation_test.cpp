@@ -16,10 +16,7 @@ TEST(PrepareLine, DecodesLowerCasesAndReplacesEntitiesAndMarkerTags) {
         {"\t", "\t "},
         {"  Hello  World  ", "hello  world "},
         {"<B>Word</B><TITLE>x</TITLE>", "\x0bword\x0c\x0ex\x0f "},
-        {"<h1>a</h1><h2>b</h2><h6>c</h6>", "\x06"
-                                           "a\x07\x05"
-                                           "b\x07\x01"
-                                           "c\x07 "},
+        {"<h1>a</h1><h2>b</h2><h6>c</h6>", "\006a\007\005b\007\001c\007 "},
         {"<h2 id=x>a</h2><b class=x>", "<h2 id=x>a\x07<b class=x> "},
         {"caf&eacute; &Uuml;ber&nbsp;", "cafe ueber  "},
         {"a&#160;b&quot;c&laquo;d&raquo;e", "a b\"c\"d\"e "},
@@ -52,8 +49,7 @@ TEST(PrepareLine, DecodesLowerCasesAndReplacesEntitiesAndMarkerTags) {
         // rows give after lower-casing the whole line.
         {"<T\u0130TLE>x</TITLE>", "\x0ex\x0f "},   // dotted capital I
         {"<B>\u212Aelvin</B>", "\x0bkelvin\x0c "}, // Kelvin sign
-        {"\u023A\u023A<B>x</B>&AUML;", "aa\x0bx\x0c"
-                                       "ae "},
+        {"\u023A\u023A<B>x</B>&AUML;", "aa\013x\014ae "},
         {"\u00c4rger und \u00dcbermut <b>Stra\u00dfe</b> &eacute;t\u00c9",
          "aerger und uebermut \x0bstrasse\x0c ete "},
         {"<b>Lorem ipsum</b> dolor&nbsp;\xE9", "\x0blorem ipsum\x0c dolor e "},

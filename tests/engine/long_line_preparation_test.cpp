@@ -1,5 +1,6 @@
 #include "engine/preparing/line_preparation.h"
 #include "engine/preparing/long_line_preparation.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -42,11 +43,7 @@ TEST(LongLinePreparation, PiecesGiveWhatTheWholeLineGives) {
 // A line too long to prepare whole: one byte that is not UTF-8 near its end makes all of it
 // Windows-1252, pieces far before that byte included.
 TEST(LongLinePreparation, ALongLineIsReadInOneEncodingThroughout) {
-    std::string raw;
-    while (raw.size() < kLongLineBytes + 1000) {
-        raw += "Caf\xC3\xA9 ";
-    }
-    raw += "na\xEFve";
+    const std::string raw = testing::Repeat("Caf\xC3\xA9 ", kLongLineBytes / 6 + 200) + "na\xEFve";
     std::string line;
     ASSERT_TRUE(PrepareLine(raw, line));
     EXPECT_EQ(line, Whole(raw));

@@ -36,8 +36,7 @@ TEST(PageLines, ReadingAheadGivesTheSameLinesAsReadingInline) {
 
     const Strings inline_ = ReadAll(path, PageLines::kNeverReadAhead);
     ASSERT_EQ(inline_.size(), 20'004u);
-    EXPECT_EQ(inline_[0], "\x0E"
-                          "taest\x0F ");
+    EXPECT_EQ(inline_[0], "\016taest\017 ");
     EXPECT_EQ(inline_[20'002], "cafe ");
     EXPECT_EQ(ReadAll(path, 0), inline_);
 }
@@ -50,12 +49,11 @@ TEST(PageLines, AnExceptionWhileWaitingStopsTheReading) {
     ASSERT_TRUE(lines.open(path, 0));
     int waits = 0;
     std::string_view line;
-    EXPECT_THROW(lines.next(line,
-                            [&] {
-                                ++waits;
-                                throw std::runtime_error("stop");
-                            }),
-                 std::runtime_error);
+    const auto stop = [&] {
+        ++waits;
+        throw std::runtime_error("stop");
+    };
+    EXPECT_THROW(lines.next(line, stop), std::runtime_error);
     EXPECT_EQ(waits, 1);
 }
 

@@ -63,22 +63,15 @@ TEST(AnalysisRun, EachRunStartsFromAClearState) {
 }
 
 TEST(AnalysisRun, CountsBeyondSixteenBitsOnOneLongLine) {
-    std::string line;
-    while (line.size() < 40000 * 6) {
-        line += "alpha ";
-    }
     RecordingHost host;
-    EXPECT_EQ(Summary(ReadAndCount(WriteTempFile(line), host).words),
+    EXPECT_EQ(Summary(ReadAndCount(WriteTempFile(testing::Repeat("alpha ", 40000)), host).words),
               Strings{"alpha:40000:120000"});
 }
 
 // A file changed under a run: deleted (still read to its end), truncated (the run ends early),
 // grown (read no further than its size when opened).
 TEST(AnalysisRun, AFileChangedWhileARunReadsIt) {
-    std::string body;
-    while (body.size() < 4000 * 23) {
-        body += "lantern beacon harbour\n"; // past one read buffer
-    }
+    const std::string body = testing::Repeat("lantern beacon harbour\n", 4000); // > one buffer
     const struct {
         std::function<void(const std::string&)> change;
         bool readToTheEnd;
@@ -141,8 +134,7 @@ TEST(AnalysisRun, PageLanguageVotedFromTheStartOrGiven) {
         host.options.pageLanguage = r.given;
         const RunResult run = ReadAndCount(WriteTempFile(r.page), host);
         EXPECT_EQ(run.pageLanguage, r.language) << r.page.substr(0, 60);
-        const auto found = std::find_if(run.words.begin(), run.words.end(),
-                                        [&](const WordEntry& w) { return w.text == r.word; });
+        const auto found = std::ranges::find(run.words, r.word, &WordEntry::text);
         EXPECT_EQ(found == run.words.end() ? -1.0f : found->keyValue, r.keyValue) << r.word;
     }
 }

@@ -2,6 +2,7 @@
 #include "engine/words/ignore_list.h"
 #include "engine/words/page_language.h"
 #include "engine/words/word_acceptance.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,10 +16,7 @@ namespace {
 TEST(WordAcceptance, WordTestsWithTheirSettings) {
     using enum PageLanguage;
     const std::string sixty = std::string(59, 'b') + "a";
-    std::string sixtyCyrillic;
-    for (int i = 0; i < 30; ++i) {
-        sixtyCyrillic += "да";
-    }
+    const std::string sixtyCyrillic = testing::Repeat("да", 30);
     const struct {
         std::vector<std::string> passing;
         std::vector<std::string> failing;

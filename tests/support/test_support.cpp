@@ -39,6 +39,14 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+std::string Repeat(std::string_view text, std::size_t n) {
+    std::string out;
+    for (std::size_t i = 0; i < n; ++i) {
+        out += text;
+    }
+    return out;
+}
+
 std::string Utf16(std::u16string_view text, bool bigEndian, bool withBom) {
     std::string bytes = !withBom ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (const char16_t u : text) {

@@ -46,6 +46,9 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // Lone surrogates are written as they are, for tests of broken input.
 std::string Utf16(std::u16string_view text, bool bigEndian, bool withBom = true);
 
+// The text n times over.
+std::string Repeat(std::string_view text, std::size_t n);
+
 // The table as "word:frequency:keyValue" items, ranking order; handy for comparisons.
 std::vector<std::string> Summary(const std::vector<WordEntry>& words);
 
