@@ -126,41 +126,6 @@ TEST(CliRealPages, ReEncodedCopiesAnalyseLikeTheirOriginal) {
     EXPECT_GE(compared, 100);
 }
 
-// The test pages, with missing files among them, in every mode and output format.
-TEST(CliJobs, OutputErrorsAndStatusAreThoseOfOneJob) {
-    Args pages = {ORVANTA_TEST_DATA_DIR "/../../docs/sample.html",
-                  ORVANTA_TEST_DATA_DIR "/../../docs/manual.html"};
-    for (const auto& entry : fs::directory_iterator(kPages)) {
-        if (entry.path().extension() == ".html" || entry.path().extension() == ".htm") {
-            pages.push_back(entry.path().string());
-        }
-    }
-    for (const Args& mode : {Args{}, Args{"--list-words"}, Args{"--show-existing"},
-                             Args{"--format", "json"}, Args{"--stats", "--min-frequency", "1"}}) {
-        // Twelve files: the pages over and over, every third one missing.
-        Args args = mode;
-        for (std::size_t n = 1; n <= 12; ++n) {
-            args.push_back(n % 3 == 0 ? "/nonexistent/missing-" + std::to_string(n) + ".html"
-                                      : pages[n % pages.size()]);
-        }
-        const auto run = [&args](Args jobs) {
-            jobs.insert(jobs.end(), args.begin(), args.end());
-            return RunCli(jobs);
-        };
-        const CommandResult one = run({"--jobs", "1"});
-        EXPECT_EQ(one.status, 2);
-        EXPECT_NE(one.err.find("missing-3.html"), std::string::npos);
-        for (const Args& jobs :
-             {Args{"--jobs", "2"}, Args{"--jobs=4"}, Args{"--jobs", "64"}, Args{}}) {
-            const CommandResult many = run(jobs);
-            const std::string what = (jobs.empty() ? "" : jobs.back()) + " " + args[0];
-            EXPECT_EQ(many.status, one.status) << what;
-            EXPECT_EQ(many.out, one.out) << what;
-            EXPECT_EQ(many.err, one.err) << what;
-        }
-    }
-}
-
 // Running out of memory on one file is that file's failure: the next file is still analysed.
 TEST(CliFiles, OutOfMemoryFailsOnlyThatFile) {
 #if defined(__SANITIZE_ADDRESS__)
